@@ -1,0 +1,26 @@
+# Two entry points for a newcomer: `make run` and `make test`.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: run test sanitize build clean
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target subnetter
+
+run: build
+	./$(BUILD)/subnetter
+
+test:
+	cmake -S . -B $(BUILD)-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUBNETTER_WERROR=ON
+	cmake --build $(BUILD)-test -j $(JOBS)
+	ctest --test-dir $(BUILD)-test --output-on-failure -j $(JOBS)
+
+sanitize:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSUBNETTER_WERROR=ON -DSUBNETTER_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-test $(ASAN_BUILD)

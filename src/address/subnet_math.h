@@ -1,0 +1,28 @@
+// subnet_math.h -- masks, network addresses, classful networks, last hosts and the address step.
+#pragma once
+
+#include "address/octet_bits.h"
+
+// All 32 entries written: the mask of `prefix` (clamped to 0..32).
+void network_mask_finder(OctetBits& m1, OctetBits& m2, OctetBits& m3, OctetBits& m4, int prefix);
+
+// out = a AND b, entry by entry.
+void logical_and_algorithm(const OctetBits& a, const OctetBits& b, OctetBits& out);
+
+// Clears the host octets of the classful network of `class_letter` (A: 2..4,
+// B: 3..4, C: 4); the first octet is never written.
+void nullifying_sf(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, char class_letter);
+
+// Clears positions prefix..31: the network of the subnet of length `prefix`.
+void nullifying_sf_vlsm(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix);
+
+// Clears all 32 entries.
+void nullifying_all(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4);
+
+// Replaces the host part by 1...10: the last usable host of the subnet of
+// length `prefix` (clamped to 0..32) that holds the address.
+void last_ip(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix);
+
+// Adds one to a decimal address with carry between octets. On 255.255.255.255,
+// which has no successor, prints "Error!!!" and ends the program.
+void next_address(int& d1, int& d2, int& d3, int& d4);

@@ -1,0 +1,39 @@
+// answer_reader.h -- the one reader of standard input for every question.
+//
+// Tokens are runs of non-blank characters (blank as isspace says). Numbers
+// follow scanf's %d and saturate at the int range. After a number read the
+// rest of the line is discarded, so leftover text never reaches the next
+// question. End of input before any non-blank character ends the program.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+struct Token {
+    char first; // first character of the token
+    int value;  // value as atoi computes it, saturated to the int range
+};
+
+// Skips white space including line ends and takes one whole token; the rest
+// of its line stays for the next question.
+Token read_token();
+
+// A token value kept to 16 bits, as the menu fields store it.
+std::int16_t keep_low_16_bits(int value);
+
+// scanf("%d"), scanf("%d %d") and scanf("%d.%d.%d.%d"): fields not reached
+// keep their value. The rest of the line where the read stopped is discarded.
+// Each returns the number of fields it converted.
+int read_number(int& value);
+int read_two_numbers(int& first, int& second);
+int read_dotted_numbers(int& first, int& second, int& third, int& fourth);
+
+// Takes exactly one character (the splash key); the rest of its line stays.
+void read_one_character();
+
+// Consumes the key of a pause: when input is not a terminal, the rest of a
+// line already begun, then one whole line of its own.
+void read_pause_key();
+
+// Serves the reader from `text` instead of standard input (tests and fuzzing).
+void use_text_as_input(std::string_view text);

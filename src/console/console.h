@@ -1,0 +1,52 @@
+// console.h -- colours, in-place erasing, the key pause and screen clearing.
+//
+// Every byte the program shows goes through this layer, so that a terminal
+// gets its escape sequences and a pipe or file gets plain text.
+#pragma once
+
+#include <string_view>
+
+// Colours in the Windows console numbering; an attribute holds the foreground
+// in bits 0-3 and the background in bits 4-7.
+inline constexpr int COLOR_GREY = 7;
+inline constexpr int COLOR_GREEN = 10;
+inline constexpr int COLOR_RED = 12;
+inline constexpr int COLOR_WHITE = 15;
+
+// Prepares the console once at start: window of 81 by 60, bright white on
+// black over a cleared screen. Registers the restoring of the terminal for
+// every way out of the program.
+void setup_window();
+
+void console_write(std::string_view text);
+void console_write_int(int value);
+void console_flush();
+
+int getcolors();
+int getfgcolor();
+int getbgcolor();
+void setfgcolor(int colour);
+void setbgcolor(int colour);
+void setcolors(int foreground, int background);
+
+// Erases the n rows above the cursor and leaves it at the first of them.
+void ClearLines(int n);
+void cursor_reposition(int up, int right);
+
+// Shows the one-row key prompt and waits for one key (one line when the
+// input is not a terminal), then ends the row.
+void SystemPause();
+void ClearScreen();
+
+// Ends the program with status 0: buffered output and an open export file are
+// flushed, and the terminal is put back as it was.
+[[noreturn]] void end_program();
+
+// Waits for one key press without Enter or echo; false at end of input.
+bool read_key();
+
+// Reads up to `size` bytes of standard input; 0 at end of input.
+long read_input(char* buffer, unsigned long size);
+
+// True when standard input is a terminal (keys come one at a time).
+bool input_is_terminal();

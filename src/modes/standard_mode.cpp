@@ -1,0 +1,114 @@
+// standard_mode.cpp -- the equal subnets of the classful network, all or a range.
+#include "modes/standard_mode.h"
+
+#include "address/subnet_math.h"
+#include "console/answer_reader.h"
+#include "console/console.h"
+#include "modes/subnet_lines.h"
+#include "report/report_lines.h"
+#include "report/report_output.h"
+#include "report/text_line.h"
+
+namespace {
+
+constexpr std::string_view RANGE_INSTRUCTIONS =
+    "# Please set the range of the Sub Networks: Press 'START' 'SPACE' 'END'\n"
+    "  Decription:  To see all the Sub Networks: Press   '0'   'SPACE'  '0'\n\n";
+
+// Title bar (3), total and its empty row (2), instructions (3), prompt row (1).
+constexpr int SELECTION_DIALOG_ROWS = 9;
+
+bool range_accepted(const Calculation& c, int numbers_read)
+{
+    return numbers_read == 2 && c.range_start >= 0 && c.range_start <= c.subnets
+        && c.range_end >= 0 && c.range_end <= c.subnets;
+}
+
+void select_range(Calculation& c)
+{
+    print_title_bar(TITLE_SUBNET_SELECTION);
+    setfgcolor(COLOR_GREEN);
+    TextLine total;
+    total << "                             Total Sub Networks: " << c.subnets << "\n\n";
+    console_write(total.view());
+    setfgcolor(COLOR_WHITE);
+    console_write(RANGE_INSTRUCTIONS);
+    for (;;) {
+        setfgcolor(COLOR_WHITE);
+        console_write("Input: _ _\b\b\b");
+        setfgcolor(COLOR_WHITE);
+        if (range_accepted(c, read_two_numbers(c.range_start, c.range_end)))
+            break;
+        ClearLines(1);
+        setfgcolor(COLOR_RED);
+        console_write("False ");
+    }
+    ClearLines(SELECTION_DIALOG_ROWS);
+}
+
+void move_to_classful_network(Calculation& c)
+{
+    auto& [b1, b2, b3, b4] = c.net_bits;
+    nullifying_sf(b1, b2, b3, b4, c.class_letter);
+    net_octets_from_bits(c);
+}
+
+// Steps over whole subnets one address at a time, to the network address of
+// subnet range_start.
+void skip_to_range_start(Calculation& c)
+{
+    move_to_classful_network(c);
+    auto& [d1, d2, d3, d4] = c.net_octets;
+    for (c.skip_index = 1; c.skip_index < c.range_start; ++c.skip_index)
+        for (c.step_count = 1; c.step_count <= c.hosts + 2; ++c.step_count)
+            next_address(d1, d2, d3, d4);
+}
+
+void pause_after_subnet()
+{
+    setfgcolor(COLOR_WHITE);
+    console_write("\n");
+    SystemPause();
+    setfgcolor(COLOR_WHITE);
+    ClearLines(2);
+}
+
+void list_subnet(Calculation& c)
+{
+    if (c.subnet_index == 1) {
+        move_to_classful_network(c);
+    } else if (c.listed_count != 0) {
+        auto& [d1, d2, d3, d4] = c.net_octets;
+        next_address(d1, d2, d3, d4);
+    }
+    net_bits_from_octets(c);
+    ++c.listed_count;
+
+    TextLine heading;
+    heading << "\nSub Network " << c.subnet_index << '/' << c.subnets << "\n\n";
+    report_heading(c, heading.view(), heading.view());
+    report_subnet_addresses(c, LABEL_LAST_HOST);
+    report_text(c, {}, FILE_RULE);
+    if (shows_on_screen(c))
+        pause_after_subnet();
+}
+
+}
+
+void standard_mode(Calculation& c)
+{
+    if (c.subnets > 2 && c.quick_answer != 0)
+        select_range(c);
+    else
+        c.range_end = c.subnets;
+    if (c.range_start == 0 || c.range_start == 1)
+        c.skip_index = 1;
+    if (c.range_end == 0)
+        c.range_end = c.subnets;
+    if (c.range_start > 1)
+        skip_to_range_start(c);
+
+    report_title(c, TITLE_STANDARD_MODE);
+    for (c.subnet_index = c.skip_index; c.subnet_index <= c.range_end; ++c.subnet_index)
+        list_subnet(c);
+}

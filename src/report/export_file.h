@@ -1,0 +1,15 @@
+// export_file.h -- the numbered export file Result_N.txt of a calculation.
+#pragma once
+
+#include <array>
+#include <cstdio>
+
+// Takes the next export number, names the file after it, creates or empties it
+// in the current folder and writes the information title block. When the file
+// cannot be created, says so in red with the system's reason and leaves
+// export_file null; the number stays used.
+void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file);
+
+// Closes the file and erases the closing prompt row, then tells whether every
+// write reached the file: the saved message, or in red the failure and its reason.
+void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file_name);

@@ -1,0 +1,32 @@
+// report_output.h -- writing report lines of a calculation to the screen and the export file.
+//
+// A line goes to the screen unless the calculation is a quick print, and to the
+// file when it is exported; the screen copy is always written first.
+#pragma once
+
+#include "calculation.h"
+
+#include <string_view>
+
+bool shows_on_screen(const Calculation& calculation);
+bool writes_to_file(const Calculation& calculation);
+
+// Label, binary form of the four bit arrays, decimal form of the four octets
+// with "/prefix".
+void report_address_line(const Calculation& calculation, std::string_view label,
+    const OctetBits& b1, const OctetBits& b2, const OctetBits& b3, const OctetBits& b4,
+    int d1, int d2, int d3, int d4, int prefix);
+
+// A value line or any other text in the current colour; `file_text` may differ
+// from what the screen shows.
+void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text);
+
+// A subnet heading: green on screen, plain in the file.
+void report_heading(const Calculation& calculation, std::string_view screen_text, std::string_view file_text);
+
+// The screen title bar and the file title block of a section.
+void report_title(const Calculation& calculation, std::string_view title);
+
+// The information block: class wording, counts, address, mask and the current
+// network (address AND mask), which it also leaves in net_octets and net_bits.
+void report_information_block(Calculation& calculation);

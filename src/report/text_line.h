@@ -1,0 +1,40 @@
+// text_line.h -- a line of text formed in place, without allocation.
+#pragma once
+
+#include <array>
+#include <climits>
+#include <cstddef>
+#include <string_view>
+
+// Holds one report line; the longest is well under its capacity.
+class TextLine {
+public:
+    TextLine& operator<<(std::string_view text)
+    {
+        const std::size_t count = text.size() < room() ? text.size() : room();
+        text.copy(data.data() + length, count);
+        length += count;
+        return *this;
+    }
+    TextLine& operator<<(char c) { return *this << std::string_view(&c, 1); }
+    TextLine& operator<<(int value)
+    {
+        std::array<char, 12> digits;
+        std::size_t start = digits.size();
+        // Unsigned so that INT_MIN negates without overflow.
+        unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+        do {
+            digits[--start] = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (value < 0)
+            digits[--start] = '-';
+        return *this << std::string_view(digits.data() + start, digits.size() - start);
+    }
+    std::string_view view() const { return { data.data(), length }; }
+
+private:
+    std::size_t room() const { return data.size() - length; }
+    std::array<char, 256> data {};
+    std::size_t length = 0;
+};

@@ -1,0 +1,34 @@
+// run_program.h -- runs the built subnetter over pipes in a temporary folder.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+
+struct ProgramRun {
+    int status = -1;                           // exit status, or -1 when killed
+    bool timed_out = false;                    // ended by the time bound
+    std::string output;                        // everything written to standard output
+    std::map<std::string, std::string> files;  // every file left in the folder, by name
+};
+
+// A fresh empty folder under the system's temporary folder, removed by the destructor.
+struct TemporaryFolder {
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    std::filesystem::path path;
+};
+
+// Starts the program in `folder` with `input` on its standard input and waits
+// at most `seconds` for it to end.
+ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds = 30);
+
+// The same in a fresh temporary folder.
+ProgramRun run_subnetter(std::string_view input, int seconds = 30);
+
+// Contents of a file below the tests folder (expected outputs kept with the tests).
+std::string read_test_data(const std::string& relative_path);
+std::string read_file(const std::filesystem::path& path);
