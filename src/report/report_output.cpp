@@ -59,7 +59,8 @@ void report_address_line(const Calculation& calculation, std::string_view label,
 
 void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
 {
-    if (shows_on_screen(calculation))
+    // A file-only line has no screen text, and an empty view may hold no buffer at all.
+    if (shows_on_screen(calculation) && !screen_text.empty())
         console_write(screen_text);
     if (writes_to_file(calculation))
         write_to_file(calculation, file_text);
