@@ -150,9 +150,11 @@ void run_calculation(Calculation& c)
     }
     derive_prefix(c);
     ClearScreen();
-    show_report_title(c);
+    // The file is tried before the title, so a calculation that loses its
+    // export is titled as the on-screen report it becomes.
     if (c.export_answer == 0)
         start_export(c);
+    show_report_title(c);
     report_information_block(c);
     if (c.mode == 9)
         standard_mode(c);

@@ -49,10 +49,10 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
 
 void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file_name)
 {
-    // A write error sticks to the stream and leaves its reason in errno; the
-    // flush at closing can fail on its own.
+    // A write error sticks to the stream, but its errno may since have been
+    // overwritten by other calls, so only the flush at closing gives a reason.
     bool failed = std::ferror(export_file) != 0;
-    int error = errno;
+    int error = 0;
     if (std::fclose(export_file) != 0) {
         failed = true;
         error = errno;
