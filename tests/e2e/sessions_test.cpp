@@ -1,0 +1,123 @@
+// sessions_test.cpp -- whole sessions through a pipe: screen and export files byte for byte.
+#include "run_program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path SESSIONS = fs::path(SUBNETTER_TEST_DATA) / "e2e" / "sessions";
+
+std::vector<std::string> session_names()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(SESSIONS))
+        if (entry.is_directory())
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Besides its input and screen, a session folder holds exactly the files the run must leave.
+std::map<std::string, std::string> expected_files(const fs::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "input.txt" && name != "screen.txt")
+            files[name] = read_file(entry.path());
+    }
+    return files;
+}
+
+class Session : public testing::TestWithParam<std::string> { };
+
+TEST_P(Session, ShowsAndWritesExactlyWhatIsExpected)
+{
+    const fs::path folder = SESSIONS / GetParam();
+    const ProgramRun run = run_subnetter(read_file(folder / "input.txt"));
+    EXPECT_FALSE(run.timed_out);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, read_file(folder / "screen.txt"));
+    EXPECT_EQ(run.files, expected_files(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, Session, testing::ValuesIn(session_names()),
+    [](const testing::TestParamInfo<std::string>& named) { return named.param; });
+
+// 192.168.1.1 with the default prefix, exported, shown on screen: menu, address,
+// the default-prefix pause and the pause after its one subnet.
+const std::string EXPORTED = "1\n3\n9\nY\nN\n192.168.1.1\n\n\n";
+// The same as a quick export; once its file is lost it is shown on screen with the same pauses.
+const std::string QUICK = "1\n3\n9\nY\nY\n192.168.1.1\n\n\n";
+
+struct Mishap {
+    std::string name;
+    std::function<void(const fs::path&)> prepare;
+    std::string input;
+    std::vector<std::string> shown;
+    std::set<std::string> files_left;
+};
+
+const std::vector<Mishap> MISHAPS {
+    { "file name taken by a folder", [](const fs::path& dir) { fs::create_directory(dir / "Result_1.txt"); },
+        "\n" + QUICK + "1\n" + EXPORTED + "2\n\n",
+        { "\fResults can not be exported to file 'Result_1.txt': Is a directory\n"
+          "_______________________________________________________________________________\n"
+          "                             << IPv4 INFORMATIONS >>\n",
+            "Results saved sucessfully to file 'Result_2.txt'...\n" },
+        { "Result_2.txt" } },
+    { "full device", [](const fs::path& dir) { fs::create_symlink("/dev/full", dir / "Result_1.txt"); },
+        "\n" + EXPORTED + "1\n\n" + EXPORTED + "2\n\n",
+        { "Results could not be saved to file 'Result_1.txt': No space left on device\n",
+            "Results saved sucessfully to file 'Result_2.txt'...\n" },
+        { "Result_2.txt" } },
+    { "read-only folder", [](const fs::path& dir) { fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec); },
+        "\n" + EXPORTED + "2\n",
+        { "Results can not be exported to file 'Result_1.txt': Permission denied\n" },
+        {} },
+};
+
+TEST(ExportMishaps, UserIsToldAndTheProgramGoesOn)
+{
+    for (const Mishap& mishap : MISHAPS) {
+        SCOPED_TRACE(mishap.name);
+        // Root writes into read-only folders regardless.
+        if (mishap.name == "read-only folder" && geteuid() == 0)
+            continue;
+        TemporaryFolder folder;
+        mishap.prepare(folder.path);
+        const ProgramRun run = run_subnetter(mishap.input, folder.path);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_FALSE(run.timed_out);
+        for (const std::string& text : mishap.shown)
+            EXPECT_NE(run.output.find(text), std::string::npos) << text << "\nin:\n" << run.output;
+        EXPECT_EQ(run.output.find("QUICK PRINT"), std::string::npos);
+        EXPECT_EQ(run.output.find("'Result_1.txt'..."), std::string::npos);
+        std::set<std::string> left;
+        for (const auto& [name, contents] : run.files)
+            left.insert(name);
+        EXPECT_EQ(left, mishap.files_left);
+    }
+}
+
+TEST(ExportFile, NewRunEmptiesAnOldFileOfTheSameName)
+{
+    TemporaryFolder folder;
+    {
+        std::ofstream old(folder.path / "Result_1.txt");
+        old << std::string(100000, 'x');
+    }
+    const ProgramRun run = run_subnetter(read_file(SESSIONS / "quick_export" / "input.txt"), folder.path);
+    EXPECT_EQ(run.files, expected_files(SESSIONS / "quick_export"));
+}
+
+}

@@ -1,0 +1,1 @@
+subnetter_add_test(report_tests report/worked_example_test.cpp)
