@@ -1,0 +1,1 @@
+subnetter_add_test(address_test address/address_test.cpp)

@@ -1,0 +1,85 @@
+// answer_reader_test.cpp -- tokens, number patterns, line discarding and end of input.
+#include "console/answer_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+TEST(AnswerReader, TokenValueIsAtoiSaturated)
+{
+    const std::pair<const char*, int> cases[] {
+        { "01", 1 }, { "2x", 2 }, { "+1", 1 }, { "-7", -7 }, { "3abc", 3 }, { "abc", 0 }, { "-", 0 },
+        { "99999999999", INT_MAX }, { "-99999999999", INT_MIN },
+    };
+    for (const auto& [text, value] : cases) {
+        use_text_as_input(text);
+        EXPECT_EQ(read_token().value, value) << text;
+    }
+}
+
+TEST(AnswerReader, OneLineCanAnswerSeveralQuestions)
+{
+    use_text_as_input("  1\t65537 65545 no\r\nYes\r\n");
+    for (int expected : { 1, 1, 9 })
+        EXPECT_EQ(keep_low_16_bits(read_token().value), expected);
+    EXPECT_EQ(read_token().first, 'n');
+    EXPECT_EQ(read_token().first, 'Y');
+}
+
+struct PatternCase {
+    int fields; // 1: "%d", 2: "%d %d", 4: "%d.%d.%d.%d"
+    const char* text;
+    int converted;
+    std::array<int, 4> values;
+};
+
+int read_pattern(int fields, std::array<int, 4>& v)
+{
+    if (fields == 1)
+        return read_number(v[0]);
+    return fields == 2 ? read_two_numbers(v[0], v[1]) : read_dotted_numbers(v[0], v[1], v[2], v[3]);
+}
+
+TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
+{
+    constexpr int K = 7; // a field the read did not reach keeps its value
+    const PatternCase cases[] {
+        { 4, "10.1.2.3\n", 4, { 10, 1, 2, 3 } }, { 4, "10.1\n", 2, { 10, 1, K, K } },
+        { 4, "10.1.2.3.4\n", 4, { 10, 1, 2, 3 } }, { 4, "abc\n", 0, { K, K, K, K } },
+        { 4, "-1.2.3.4\n", 4, { -1, 2, 3, 4 } }, { 4, "10 .1.2.3\n", 1, { 10, K, K, K } },
+        { 4, "10.x.2.3 more\r\n", 1, { 10, K, K, K } }, { 4, "\n\n 3000000000.1.2.3\n", 4, { INT_MAX, 1, 2, 3 } },
+        { 2, "5 6 junk\n", 2, { 5, 6, K, K } }, { 2, "5\n\n6\n", 2, { 5, 6, K, K } },
+        { 2, "5\nword\n", 1, { 5, K, K, K } }, { 2, "-99999999999 x\n", 1, { INT_MIN, K, K, K } },
+        { 1, "word\n", 0, { K, K, K, K } }, { 1, "5 junk\n", 1, { 5, K, K, K } }, { 1, "+x\n", 0, { K, K, K, K } },
+    };
+    for (const auto& [fields, text, converted, values] : cases) {
+        const std::string input = std::string(text) + "Z\n";
+        use_text_as_input(input);
+        std::array<int, 4> read { K, K, K, K };
+        EXPECT_EQ(read_pattern(fields, read), converted) << text;
+        EXPECT_EQ(read, values) << text;
+        EXPECT_EQ(read_token().first, 'Z') << "left over from " << text;
+    }
+}
+
+TEST(AnswerReaderDeathTest, EndOfInputEndsTheProgramAtEveryRead)
+{
+    std::array<int, 4> v {};
+    const std::pair<const char*, std::function<void()>> reads[] {
+        { " \n\t\n", [] { read_token(); } },
+        { "\n", [&] { read_pattern(1, v); } },
+        { "", [&] { read_pattern(2, v); } },
+        { "\r\n", [&] { read_pattern(4, v); } },
+        { "", [] { read_one_character(); } },
+        { "", [] { read_pause_key(); } },
+    };
+    for (const auto& [text, read] : reads) {
+        use_text_as_input(text);
+        EXPECT_EXIT(read(), testing::ExitedWithCode(0), "") << '"' << text << '"';
+    }
+}
+
+}
