@@ -1,9 +1,10 @@
 # Two entry points for a newcomer: `make run` and `make test`.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize build clean
+.PHONY: run test sanitize build windows clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF
@@ -22,5 +23,10 @@ sanitize:
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# A static subnetter.exe for 64-bit Windows, cross-built with MinGW-w64.
+windows:
+	cmake -S . -B $(WINDOWS_BUILD) --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target subnetter
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-test $(ASAN_BUILD)
+	rm -rf $(BUILD) $(BUILD)-test $(ASAN_BUILD) $(WINDOWS_BUILD)

@@ -42,7 +42,8 @@ void ClearScreen();
 // flushed, and the terminal is put back as it was.
 [[noreturn]] void end_program();
 
-// Waits for one key press without Enter or echo; false at end of input.
+// Waits for one key press without Enter or echo; false at end of input. On
+// the Windows console it is PAUSE, which draws the key prompt row itself.
 bool read_key();
 
 // Reads up to `size` bytes of standard input; 0 at end of input.

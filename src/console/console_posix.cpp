@@ -2,14 +2,13 @@
 // place of the Windows console calls.
 #include "console/console.h"
 
-#include "console/answer_reader.h"
+#include "console/console_platform.h"
 
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <termios.h>
 #include <unistd.h>
 
@@ -26,9 +25,6 @@ constexpr std::string_view WINDOW_81_BY_60 = "\x1b[8;60;81t";
 // Windows colour numbers 0..15 as ANSI foreground and background codes.
 constexpr std::array<int, 16> ANSI_FOREGROUND { 30, 34, 32, 36, 31, 35, 33, 37, 90, 94, 92, 96, 91, 95, 93, 97 };
 constexpr std::array<int, 16> ANSI_BACKGROUND { 40, 44, 42, 46, 41, 45, 43, 47, 100, 104, 102, 106, 101, 105, 103, 107 };
-
-// "\r" and 80 blanks: with the 81-column window it blanks a row without wrapping.
-constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
 
 constexpr int START_ATTRIBUTE = 0x07;
 constexpr int WINDOW_ATTRIBUTE = 0x0F;
@@ -50,18 +46,6 @@ void write_cursor_move(int rows, char direction)
     console_write("\x1b[");
     console_write_int(rows);
     console_write(std::string_view(&direction, 1));
-}
-
-void set_attribute(int attribute)
-{
-    current_attribute = attribute & 0xFF;
-    if (!output_is_terminal())
-        return;
-    console_write("\x1b[");
-    console_write_int(ANSI_FOREGROUND[static_cast<std::size_t>(current_attribute & 15)]);
-    console_write(";");
-    console_write_int(ANSI_BACKGROUND[static_cast<std::size_t>(current_attribute >> 4)]);
-    console_write("m");
 }
 
 // Async-signal-safe: only write(2) and tcsetattr.
@@ -102,6 +86,18 @@ void register_restore()
 
 }
 
+void set_attribute(int attribute)
+{
+    current_attribute = attribute & 0xFF;
+    if (!output_is_terminal())
+        return;
+    console_write("\x1b[");
+    console_write_int(ANSI_FOREGROUND[static_cast<std::size_t>(current_attribute & 15)]);
+    console_write(";");
+    console_write_int(ANSI_BACKGROUND[static_cast<std::size_t>(current_attribute >> 4)]);
+    console_write("m");
+}
+
 void setup_window()
 {
     register_restore();
@@ -112,57 +108,16 @@ void setup_window()
         console_write(CURSOR_HOME_AND_ERASE);
 }
 
-void console_write(std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
-void console_write_int(int value)
-{
-    console_write(std::to_string(value));
-}
-
-void console_flush()
-{
-    std::fflush(stdout);
-}
-
 int getcolors()
 {
     return current_attribute;
-}
-
-int getfgcolor()
-{
-    return getcolors() & 15;
-}
-
-int getbgcolor()
-{
-    return getcolors() >> 4;
-}
-
-void setfgcolor(int colour)
-{
-    set_attribute((getcolors() & 0xF0) | (colour & 15));
-}
-
-void setbgcolor(int colour)
-{
-    set_attribute(((colour << 4) & 0xFF) | (getcolors() & 15));
-}
-
-void setcolors(int foreground, int background)
-{
-    set_attribute(((background << 4) & 0xFF) | (foreground & 15));
 }
 
 void ClearLines(int n)
 {
     if (output_is_terminal())
         write_cursor_move(n, 'A');
-    for (int row = 0; row < n; ++row)
-        console_write(ERASE_LINE);
+    write_erase_lines(n);
     if (output_is_terminal())
         write_cursor_move(n, 'A');
 }
@@ -179,20 +134,12 @@ void cursor_reposition(int up, int right)
 
 void SystemPause()
 {
-    console_write("Press any key to continue . . . ");
-    read_pause_key();
-    console_write("\n");
+    pause_with_own_prompt();
 }
 
 void ClearScreen()
 {
     console_write(output_is_terminal() ? CURSOR_HOME_AND_ERASE : "\f");
-}
-
-void end_program()
-{
-    console_flush();
-    std::exit(0);
 }
 
 bool input_is_terminal()

@@ -5,9 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <poll.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <time.h>
@@ -76,19 +74,6 @@ TemporaryFolder::~TemporaryFolder()
     std::error_code ignored;
     std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(path, ignored);
-}
-
-std::string read_file(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
-}
-
-std::string read_test_data(const std::string& relative_path)
-{
-    return read_file(std::filesystem::path(SUBNETTER_TEST_DATA) / relative_path);
 }
 
 ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds)

@@ -1,0 +1,186 @@
+// console_windows.cpp -- the console layer on the Windows console: its attribute
+// and cursor calls, and the command interpreter for the key prompt, the screen
+// clearing and the window set-up.
+#include "console/console.h"
+
+#include "console/answer_reader.h"
+#include "console/console_platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <io.h>
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+namespace {
+
+// Window of 81 by 60, bright white on black everywhere, then 1000 rows of
+// buffer at the same width so that long listings stay scrollable.
+constexpr const char* WINDOW_SETUP_COMMANDS[] { "MODE CON: COLS=81 LINES=60", "COLOR 0F", "MODE CON: COLS=81 LINES=1000" };
+
+constexpr int START_ATTRIBUTE = 0x07;
+constexpr int WINDOW_ATTRIBUTE = 0x0F;
+
+// Redirected output shows no colours, but the attribute is kept so that it
+// reads back as it would on a console.
+int redirected_attribute = START_ATTRIBUTE;
+
+// The attribute in force when the program started, put back on every way out.
+WORD start_attribute = START_ATTRIBUTE;
+bool restore_registered = false;
+
+HANDLE output_handle()
+{
+    return GetStdHandle(STD_OUTPUT_HANDLE);
+}
+
+bool is_console(HANDLE handle)
+{
+    DWORD mode = 0;
+    return GetConsoleMode(handle, &mode) != 0;
+}
+
+bool output_is_console()
+{
+    static const bool console = is_console(output_handle());
+    return console;
+}
+
+// Flushes first: bytes still in the stdio buffer must reach the console
+// before the cursor is read or moved or the colours change.
+CONSOLE_SCREEN_BUFFER_INFO screen_buffer_info()
+{
+    console_flush();
+    CONSOLE_SCREEN_BUFFER_INFO info {};
+    GetConsoleScreenBufferInfo(output_handle(), &info);
+    return info;
+}
+
+// A row above the top of the buffer makes the call fail, leaving the cursor put.
+void move_cursor_from(COORD position, int up, int right)
+{
+    position.X = static_cast<SHORT>(position.X + right);
+    position.Y = static_cast<SHORT>(position.Y - up);
+    SetConsoleCursorPosition(output_handle(), position);
+}
+
+void run_command(const char* command)
+{
+    console_flush();
+    std::system(command);
+}
+
+void restore_start_attribute()
+{
+    SetConsoleTextAttribute(output_handle(), start_attribute);
+}
+
+void restore_at_exit()
+{
+    console_flush();
+    restore_start_attribute();
+}
+
+// Called on a thread of its own; FALSE lets the default handler end the process.
+BOOL WINAPI restore_on_break(DWORD)
+{
+    restore_start_attribute();
+    return FALSE;
+}
+
+void register_restore()
+{
+    if (restore_registered || !output_is_console())
+        return;
+    restore_registered = true;
+    start_attribute = screen_buffer_info().wAttributes;
+    std::atexit(restore_at_exit);
+    SetConsoleCtrlHandler(restore_on_break, TRUE);
+}
+
+}
+
+void set_attribute(int attribute)
+{
+    if (!output_is_console()) {
+        redirected_attribute = attribute & 0xFF;
+        return;
+    }
+    console_flush();
+    SetConsoleTextAttribute(output_handle(), static_cast<WORD>(attribute & 0xFF));
+}
+
+void setup_window()
+{
+    register_restore();
+    if (!output_is_console()) {
+        set_attribute(WINDOW_ATTRIBUTE);
+        return;
+    }
+    for (const char* command : WINDOW_SETUP_COMMANDS)
+        run_command(command);
+}
+
+int getcolors()
+{
+    if (!output_is_console())
+        return redirected_attribute;
+    return screen_buffer_info().wAttributes;
+}
+
+void ClearLines(int n)
+{
+    if (!output_is_console()) {
+        write_erase_lines(n);
+        return;
+    }
+    move_cursor_from(screen_buffer_info().dwCursorPosition, n, 0);
+    write_erase_lines(n);
+    move_cursor_from(screen_buffer_info().dwCursorPosition, n, 0);
+}
+
+void cursor_reposition(int up, int right)
+{
+    if (output_is_console())
+        move_cursor_from(screen_buffer_info().dwCursorPosition, up, right);
+}
+
+// From a console keyboard, PAUSE draws the prompt row itself (through
+// read_key); piped answers get the program's own prompt and give one line,
+// so no child process ever reads input meant for the answer reader.
+void SystemPause()
+{
+    if (input_is_terminal())
+        read_pause_key();
+    else
+        pause_with_own_prompt();
+}
+
+void ClearScreen()
+{
+    if (output_is_console())
+        run_command("CLS");
+    else
+        console_write("\f");
+}
+
+bool input_is_terminal()
+{
+    return is_console(GetStdHandle(STD_INPUT_HANDLE));
+}
+
+// PAUSE shows its one-row key prompt, waits for a key and ends the row.
+bool read_key()
+{
+    run_command("PAUSE");
+    return true;
+}
+
+// Text mode turns the console's and the pipe's CR LF into the "\n" the
+// answer reader expects.
+long read_input(char* buffer, unsigned long size)
+{
+    const int got = _read(_fileno(stdin), buffer, static_cast<unsigned>(size));
+    return got > 0 ? got : 0;
+}

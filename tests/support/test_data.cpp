@@ -1,0 +1,18 @@
+// test_data.cpp -- reads expected outputs kept with the tests, on every platform.
+#include "run_program.h"
+
+#include <fstream>
+#include <sstream>
+
+std::string read_file(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+std::string read_test_data(const std::string& relative_path)
+{
+    return read_file(std::filesystem::path(SUBNETTER_TEST_DATA) / relative_path);
+}
