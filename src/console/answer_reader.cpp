@@ -85,6 +85,14 @@ void discard_rest_of_line()
     while (inside_line && take() != END_OF_INPUT) { }
 }
 
+// Takes the rest of the line where a read stopped, its line end included,
+// even when the read took nothing: text that is not a number must not be
+// met again by the next question.
+void discard_through_line_end()
+{
+    for (int c = take(); c != '\n' && c != END_OF_INPUT; c = take()) { }
+}
+
 // Accumulates decimal digits with saturation, so no input can overflow.
 class SaturatingNumber {
 public:
@@ -141,7 +149,7 @@ int scan_pattern(std::initializer_list<int*> fields, char separator)
             break;
         ++converted;
     }
-    discard_rest_of_line();
+    discard_through_line_end();
     return converted;
 }
 
