@@ -1,0 +1,44 @@
+// typed_answers.h -- runs a dialog on typed text and keeps what it showed.
+#pragma once
+
+#include "console/answer_reader.h"
+#include "console/console.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+inline bool dialog_running = false;
+
+// A dialog that asks for more than was typed ends the program with status 0,
+// which would pass for success: turn that exit into a failure.
+inline void fail_when_dialog_ran_out_of_answers()
+{
+    if (dialog_running) {
+        std::fputs("the dialog asked for more than was typed\n", stderr);
+        std::_Exit(1);
+    }
+}
+
+// Serves `typed` as the keyboard, runs `dialog` and returns its screen output.
+template <typename Dialog>
+std::string run_dialog(std::string_view typed, Dialog&& dialog)
+{
+    [[maybe_unused]] static const int registered = std::atexit(fail_when_dialog_ran_out_of_answers);
+    use_text_as_input(typed);
+    testing::internal::CaptureStdout();
+    dialog_running = true;
+    dialog();
+    dialog_running = false;
+    console_flush();
+    return testing::internal::GetCapturedStdout();
+}
+
+inline int occurrences(std::string_view screen, std::string_view text)
+{
+    int count = 0;
+    for (auto at = screen.find(text); at != std::string_view::npos; at = screen.find(text, at + 1))
+        ++count;
+    return count;
+}
