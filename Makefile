@@ -25,7 +25,7 @@ sanitize:
 
 # A static subnetter.exe for 64-bit Windows, cross-built with MinGW-w64.
 windows:
-	cmake -S . -B $(WINDOWS_BUILD) --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target subnetter
 
 clean:

@@ -64,5 +64,5 @@ for session in "$tests"/e2e/sessions/*/ "$tests"/dialogs/sessions/*/; do
     fi
 done
 
-echo "windows sessions: $passed passed, $failed failed"
+echo "sessions: $passed passed, $failed failed"
 [ $failed -eq 0 ] && [ $passed -gt 0 ]
