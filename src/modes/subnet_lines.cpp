@@ -54,8 +54,9 @@ void report_subnet_addresses(Calculation& c, std::string_view last_label)
     net_octets_from_bits(c);
     report_running_address(c, last_label);
 
-    // The last host's last octet is even, so the broadcast step needs no carry.
+    // The last host's last octet is even, so the broadcast step needs no carry
+    // and only the last octet's bits change.
     ++c.net_octets[3];
-    net_bits_from_octets(c);
+    DecimalIntegerToBinaryArray(c.net_octets[3], c.net_bits[3]);
     report_running_address(c, LABEL_BROADCAST);
 }

@@ -11,8 +11,11 @@
 
 namespace {
 
-// Large writes keep a big quick export close to the speed of the disk.
+// Large writes keep a big quick export close to the speed of the disk. The C
+// library ignores the size asked for unless it is given the buffer, and only
+// one export file is open at a time, so it has this one.
 constexpr std::size_t EXPORT_BUFFER_BYTES = 1 << 20;
+std::array<char, EXPORT_BUFFER_BYTES> export_buffer;
 
 std::string_view name_of(const std::array<char, 30>& file_name)
 {
@@ -43,7 +46,7 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
         show_file_error("Results can not be exported to file", file_name, errno);
         return;
     }
-    std::setvbuf(export_file, nullptr, _IOFBF, EXPORT_BUFFER_BYTES);
+    std::setvbuf(export_file, export_buffer.data(), _IOFBF, export_buffer.size());
     output_title_bar(TITLE_INFORMATION, export_file);
 }
 

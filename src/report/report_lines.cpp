@@ -64,16 +64,13 @@ void print_decimal_ip_form(int first, int second, int third, int fourth, int pre
     setfgcolor(COLOR_WHITE);
 }
 
-void output_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth, std::FILE* file)
+void output_address_line(std::string_view label, const OctetBits& first, const OctetBits& second,
+    const OctetBits& third, const OctetBits& fourth, int d1, int d2, int d3, int d4, int prefix, std::FILE* file)
 {
-    write_to(file, view_of(binary_form(first, second, third, fourth)));
-    write_to(file, FORM_SEPARATOR);
-}
-
-void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, std::FILE* file)
-{
-    TextLine line = dotted(first, second, third, fourth);
-    line << '/' << prefix << '\n';
+    // Formed whole and written at once: a large export writes millions of these.
+    TextLine line;
+    line << label << view_of(binary_form(first, second, third, fourth)) << FORM_SEPARATOR
+         << d1 << '.' << d2 << '.' << d3 << '.' << d4 << '/' << prefix << '\n';
     write_to(file, line.view());
 }
 

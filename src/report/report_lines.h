@@ -36,8 +36,9 @@ void print_binary_ip_form(const OctetBits& first, const OctetBits& second, const
 // "a.b.c.d" in white, "/prefix" and a line end in green, then white again.
 void print_decimal_ip_form(int first, int second, int third, int fourth, int prefix);
 
-void output_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth, std::FILE* file);
-void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, std::FILE* file);
+// The file's address line: label, binary form, " : ", "a.b.c.d/prefix" and a line end.
+void output_address_line(std::string_view label, const OctetBits& first, const OctetBits& second,
+    const OctetBits& third, const OctetBits& fourth, int d1, int d2, int d3, int d4, int prefix, std::FILE* file);
 
 // Rule, title in green, rule: the screen title bar.
 void print_title_bar(std::string_view title);

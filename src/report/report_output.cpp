@@ -50,11 +50,8 @@ void report_address_line(const Calculation& calculation, std::string_view label,
         print_binary_ip_form(b1, b2, b3, b4);
         print_decimal_ip_form(d1, d2, d3, d4, prefix);
     }
-    if (writes_to_file(calculation)) {
-        write_to_file(calculation, label);
-        output_binary_ip_form(b1, b2, b3, b4, calculation.export_file);
-        output_decimal_ip_form(d1, d2, d3, d4, prefix, calculation.export_file);
-    }
+    if (writes_to_file(calculation))
+        output_address_line(label, b1, b2, b3, b4, d1, d2, d3, d4, prefix, calculation.export_file);
 }
 
 void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
