@@ -3,8 +3,9 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: run test sanitize build windows clean
+.PHONY: run test sanitize build install windows clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF
@@ -12,6 +13,10 @@ build:
 
 run: build
 	./$(BUILD)/subnetter
+
+# The program in PREFIX/bin and its manual page in PREFIX/share/man/man1.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 test:
 	cmake -S . -B $(BUILD)-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUBNETTER_WERROR=ON
