@@ -59,7 +59,8 @@ quick_export() { # prefix
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(df --output=fstype "$folder" | tail -1) on $(df --output=source "$folder" | tail -1)"
 quick_export 30
 echo "independent check of the /30 file:"
-read -r size sum < <(python3 "$repo/bench/independent_export.py" 10.0.0.1 30 Result_1.txt | tee check.out | head -1)
+python3 "$repo/bench/independent_export.py" 10.0.0.1 30 Result_1.txt > check.out
+read -r size sum < check.out
 tail -2 check.out
 echo "size $( [ "$(stat -c %s Result_1.txt)" = "$size" ] && echo matches || echo DIFFERS )"
 echo "sha256 $( [ "$(sha256sum < Result_1.txt | cut -d' ' -f1)" = "$sum" ] && echo matches || echo DIFFERS )"
