@@ -14,7 +14,7 @@ folder="$(realpath "${1:-$repo/build-bench/run}")"
 build="$repo/build-bench"
 mkdir -p "$folder"
 
-[ -x /usr/bin/time ] || { echo "installing time (for peak memory)"; apt-get install -y -qq time; }
+[ -x /usr/bin/time ] || { echo "installing time (for peak memory)"; apt-get update -qq && apt-get install -y -qq time; }
 df -h "$folder"
 free_kib=$(df --output=avail -k "$folder" | tail -1)
 [ "$free_kib" -gt 4000000 ] || { echo "need about 4 GB free in $folder" >&2; exit 1; }
