@@ -20,6 +20,10 @@ long long now_ms()
     return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
+// More output than any session writes means a runaway program: reading stops
+// there rather than filling the test's memory until the time bound.
+constexpr std::size_t MOST_OUTPUT_BYTES = std::size_t { 256 } << 20;
+
 // Feeds the input and drains the output together, so neither side can block the other.
 void exchange(int to_child, int from_child, std::string_view input, std::string& output, long long deadline)
 {
@@ -38,7 +42,7 @@ void exchange(int to_child, int from_child, std::string_view input, std::string&
             const ssize_t n = write(to_child, input.data() + sent, input.size() - sent);
             if (n > 0)
                 sent += static_cast<std::size_t>(n);
-            if (n < 0 || sent == input.size()) {
+            if ((n < 0 && errno != EAGAIN) || sent == input.size()) {
                 close(to_child);
                 to_child = -1;
             }
@@ -50,6 +54,8 @@ void exchange(int to_child, int from_child, std::string_view input, std::string&
                 from_child = -1;
             } else {
                 output.append(chunk, static_cast<std::size_t>(n));
+                if (output.size() > MOST_OUTPUT_BYTES)
+                    break;
             }
         }
     }
@@ -98,6 +104,8 @@ ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& fo
     close(in_pipe[0]);
     close(out_pipe[1]);
     std::signal(SIGPIPE, SIG_IGN);
+    // A program that stops reading must not block the feeding past the time bound.
+    fcntl(in_pipe[1], F_SETFL, O_NONBLOCK);
 
     ProgramRun run;
     const long long deadline = now_ms() + seconds * 1000LL;
