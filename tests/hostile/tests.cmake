@@ -1,1 +1,1 @@
-subnetter_add_test(hostile_sessions_test ${CMAKE_CURRENT_LIST_DIR}/hostile_sessions_test.cpp)
+subnetter_add_test(hostile_sessions_test hostile/hostile_sessions_test.cpp)
