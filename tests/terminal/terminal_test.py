@@ -34,7 +34,9 @@ class Terminal:
         self.command("stty -g > before")
 
     def close(self):
+        socket_path = self.tmux("display", "-p", "#{socket_path}").strip()
         subprocess.run(["tmux", "-L", self.socket, "kill-server"], capture_output=True)
+        os.remove(socket_path)  # the server leaves it behind
         self.folder.cleanup()
 
     def tmux(self, *args):
