@@ -4,7 +4,6 @@
 #include "console/console.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -78,7 +77,7 @@ void next_address(int& d1, int& d2, int& d3, int& d4)
 {
     if (d1 == 255 && d2 == 255 && d3 == 255 && d4 == 255) {
         console_write("Error!!!");
-        std::exit(0);
+        end_program();
     }
     if (d2 == 255 && d3 == 255 && d4 == 255) {
         d2 = d3 = d4 = 0;

@@ -36,4 +36,5 @@ void read_one_character();
 void read_pause_key();
 
 // Serves the reader from `text` instead of standard input (tests and fuzzing).
+// Only a view is kept: the text must outlive the reads.
 void use_text_as_input(std::string_view text);

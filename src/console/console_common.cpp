@@ -20,7 +20,9 @@ constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
 
 void console_write(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    // An empty view may hold no buffer at all, which fwrite must not be given.
+    if (!text.empty())
+        std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 void console_write_int(int value)

@@ -64,14 +64,14 @@ void print_decimal_ip_form(int first, int second, int third, int fourth, int pre
     setfgcolor(COLOR_WHITE);
 }
 
-void output_address_line(std::string_view label, const OctetBits& first, const OctetBits& second,
-    const OctetBits& third, const OctetBits& fourth, int d1, int d2, int d3, int d4, int prefix, std::FILE* file)
+void output_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth, TextLine& file_line)
 {
-    // Formed whole and written at once: a large export writes millions of these.
-    TextLine line;
-    line << label << view_of(binary_form(first, second, third, fourth)) << FORM_SEPARATOR
-         << d1 << '.' << d2 << '.' << d3 << '.' << d4 << '/' << prefix << '\n';
-    write_to(file, line.view());
+    file_line << view_of(binary_form(first, second, third, fourth)) << FORM_SEPARATOR;
+}
+
+void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, TextLine& file_line)
+{
+    file_line << first << '.' << second << '.' << third << '.' << fourth << '/' << prefix << '\n';
 }
 
 void print_title_bar(std::string_view title)

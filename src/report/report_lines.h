@@ -2,6 +2,7 @@
 #pragma once
 
 #include "address/octet_bits.h"
+#include "report/text_line.h"
 
 #include <cstdio>
 #include <string_view>
@@ -36,9 +37,15 @@ void print_binary_ip_form(const OctetBits& first, const OctetBits& second, const
 // "a.b.c.d" in white, "/prefix" and a line end in green, then white again.
 void print_decimal_ip_form(int first, int second, int third, int fourth, int prefix);
 
-// The file's address line: label, binary form, " : ", "a.b.c.d/prefix" and a line end.
-void output_address_line(std::string_view label, const OctetBits& first, const OctetBits& second,
-    const OctetBits& third, const OctetBits& fourth, int d1, int d2, int d3, int d4, int prefix, std::FILE* file);
+// The file's twins of the two screen forms append to the line being formed for
+// the export file, which is then written at once: a large export writes
+// millions of address lines.
+
+// The binary form and " : " (3 bytes), without colours. No line end.
+void output_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth, TextLine& file_line);
+
+// "a.b.c.d/prefix" and a line end.
+void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, TextLine& file_line);
 
 // Rule, title in green, rule: the screen title bar.
 void print_title_bar(std::string_view title);

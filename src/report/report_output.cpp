@@ -50,14 +50,18 @@ void report_address_line(const Calculation& calculation, std::string_view label,
         print_binary_ip_form(b1, b2, b3, b4);
         print_decimal_ip_form(d1, d2, d3, d4, prefix);
     }
-    if (writes_to_file(calculation))
-        output_address_line(label, b1, b2, b3, b4, d1, d2, d3, d4, prefix, calculation.export_file);
+    if (writes_to_file(calculation)) {
+        TextLine line;
+        line << label;
+        output_binary_ip_form(b1, b2, b3, b4, line);
+        output_decimal_ip_form(d1, d2, d3, d4, prefix, line);
+        write_to_file(calculation, line.view());
+    }
 }
 
 void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
 {
-    // A file-only line has no screen text, and an empty view may hold no buffer at all.
-    if (shows_on_screen(calculation) && !screen_text.empty())
+    if (shows_on_screen(calculation))
         console_write(screen_text);
     if (writes_to_file(calculation))
         write_to_file(calculation, file_text);
