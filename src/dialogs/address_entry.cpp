@@ -1,10 +1,9 @@
 // address_entry.cpp -- the address dialogs in dotted decimal and binary form.
 #include "dialogs/address_entry.h"
 
-#include "address/address_classes.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
-#include "dialogs/dialog_texts.h"
+#include "dialogs/binary_entry.h"
 #include "report/text_line.h"
 
 namespace {
@@ -69,29 +68,9 @@ void ip_binary_input(int& octet1, int& octet2, int& octet3, int& octet4,
     OctetBits& bits1, OctetBits& bits2, OctetBits& bits3, OctetBits& bits4)
 {
     for (;;) {
-        octet1 = octet2 = octet3 = octet4 = 0;
-        setfgcolor(COLOR_WHITE);
-        console_write(BINARY_GUIDE_LINE);
-        setfgcolor(COLOR_GREEN);
-        console_write("Please insert an IPv4 Adress in binary form: ");
-        setfgcolor(COLOR_WHITE);
-        console_write(BINARY_ENTRY_TEMPLATE);
-        read_dotted_numbers(octet1, octet2, octet3, octet4);
-        BinaryIntegerSplitterToBinaryArray(octet1, bits1);
-        BinaryIntegerSplitterToBinaryArray(octet2, bits2);
-        BinaryIntegerSplitterToBinaryArray(octet3, bits3);
-        BinaryIntegerSplitterToBinaryArray(octet4, bits4);
-        if (ip_binary_validation_checker(bits1, bits2, bits3, bits4) == 1) {
-            ClearScreen();
-            setfgcolor(COLOR_RED);
-            console_write(BINARY_DIGIT_MESSAGE);
-            setfgcolor(COLOR_WHITE);
+        if (!read_binary_groups("Please insert an IPv4 Adress in binary form: ",
+                octet1, octet2, octet3, octet4, bits1, bits2, bits3, bits4))
             continue;
-        }
-        octet1 = BinaryArrayToDecimalInteger(bits1);
-        octet2 = BinaryArrayToDecimalInteger(bits2);
-        octet3 = BinaryArrayToDecimalInteger(bits3);
-        octet4 = BinaryArrayToDecimalInteger(bits4);
         if (address_accepted(octet1, octet2, octet3, octet4))
             break;
         show_rejection(octet1, octet2, octet3, octet4);

@@ -4,7 +4,7 @@
 #include "address/address_classes.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
-#include "dialogs/dialog_texts.h"
+#include "dialogs/binary_entry.h"
 #include "dialogs/prefix_derivation.h"
 #include "report/text_line.h"
 
@@ -102,29 +102,9 @@ void prefix_from_mask_binary(int& subnets, int& hosts, int& class_host_bits, int
     OctetBits& bits1, OctetBits& bits2, OctetBits& bits3, OctetBits& bits4)
 {
     for (;;) {
-        mask1 = mask2 = mask3 = mask4 = 0;
-        setfgcolor(COLOR_WHITE);
-        console_write(BINARY_GUIDE_LINE);
-        setfgcolor(COLOR_GREEN);
-        console_write("Please insert a Network Mask in binary form: ");
-        setfgcolor(COLOR_WHITE);
-        console_write(BINARY_ENTRY_TEMPLATE);
-        read_dotted_numbers(mask1, mask2, mask3, mask4);
-        BinaryIntegerSplitterToBinaryArray(mask1, bits1);
-        BinaryIntegerSplitterToBinaryArray(mask2, bits2);
-        BinaryIntegerSplitterToBinaryArray(mask3, bits3);
-        BinaryIntegerSplitterToBinaryArray(mask4, bits4);
-        if (ip_binary_validation_checker(bits1, bits2, bits3, bits4) == 1) {
-            ClearScreen();
-            setfgcolor(COLOR_RED);
-            console_write(BINARY_DIGIT_MESSAGE);
-            setfgcolor(COLOR_WHITE);
+        if (!read_binary_groups("Please insert a Network Mask in binary form: ",
+                mask1, mask2, mask3, mask4, bits1, bits2, bits3, bits4))
             continue;
-        }
-        mask1 = BinaryArrayToDecimalInteger(bits1);
-        mask2 = BinaryArrayToDecimalInteger(bits2);
-        mask3 = BinaryArrayToDecimalInteger(bits3);
-        mask4 = BinaryArrayToDecimalInteger(bits4);
         const bool accepted = mask_accepted(class_letter, mask1, mask2, mask3, mask4);
         ClearScreen();
         if (accepted)
