@@ -1,37 +1,75 @@
-// console_test.cpp -- the console layer when standard output is not a terminal.
+// console_test.cpp -- the answer reader and the colour attribute.
 #include "console/answer_reader.h"
 #include "console/console.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
-#include <string>
+#include <tuple>
 
 namespace {
 
-std::string output_of(const std::function<void()>& action)
+TEST(AnswerReader, EachTokenAnswersOneQuestionWithItsAtoiValue)
 {
-    testing::internal::CaptureStdout();
-    action();
-    console_flush();
-    return testing::internal::GetCapturedStdout();
+    use_text_as_input("01 2x\t+1 -7 3abc abc - 99999999999 -99999999999\r\n65537 65545\r\nno\r\n");
+    for (int expected : { 1, 2, 1, -7, 3, 0, 0, INT_MAX, INT_MIN })
+        EXPECT_EQ(read_token().value, expected);
+    for (int expected : { 1, 9 }) // menu fields keep the low 16 bits
+        EXPECT_EQ(keep_low_16_bits(read_token().value), expected);
+    EXPECT_EQ(read_token().first, 'n');
 }
 
-TEST(Console, ErasingAndClearingWritePlainText)
+// fields 1: "%d", 2: "%d %d", 4: "%d.%d.%d.%d".
+int read_pattern(int fields, std::array<int, 4>& v)
 {
-    const std::string erase_line = "\r" + std::string(80, ' ') + "\n";
-    EXPECT_EQ(output_of([] { ClearLines(1); }), erase_line);
-    EXPECT_EQ(output_of([] { ClearLines(3); }), erase_line + erase_line + erase_line);
-    EXPECT_EQ(output_of([] { ClearScreen(); }), "\f");
-    EXPECT_EQ(output_of([] { cursor_reposition(2, 3); }), "");
+    if (fields == 1)
+        return read_number(v[0]);
+    return fields == 2 ? read_two_numbers(v[0], v[1]) : read_dotted_numbers(v[0], v[1], v[2], v[3]);
 }
 
-TEST(Console, PauseTakesOneLineOfItsOwn)
+TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
+{
+    constexpr int K = 7; // a field the read did not reach keeps its value
+    const std::tuple<int, const char*, int, std::array<int, 4>> cases[] { // fields, text, converted, values
+        { 4, "10.1.2.3\n", 4, { 10, 1, 2, 3 } }, { 4, "10.1\n", 2, { 10, 1, K, K } },
+        { 4, "10.1.2.3.4\n", 4, { 10, 1, 2, 3 } }, { 4, "abc\n", 0, { K, K, K, K } },
+        { 4, "-1.2.3.4\n", 4, { -1, 2, 3, 4 } }, { 4, "10 .1.2.3\n", 1, { 10, K, K, K } },
+        { 4, "10.x.2.3 more\r\n", 1, { 10, K, K, K } }, { 4, "\n\n 3000000000.1.2.3\n", 4, { INT_MAX, 1, 2, 3 } },
+        { 2, "5 6 junk\n", 2, { 5, 6, K, K } }, { 2, "5\n\n6\n", 2, { 5, 6, K, K } },
+        { 2, "5\nword\n", 1, { 5, K, K, K } }, { 2, "-99999999999 x\n", 1, { INT_MIN, K, K, K } },
+        { 1, "word\n", 0, { K, K, K, K } }, { 1, "5 junk\n", 1, { 5, K, K, K } }, { 1, "+x\n", 0, { K, K, K, K } },
+    };
+    for (const auto& [fields, text, converted, values] : cases) {
+        const std::string input = std::string(text) + "Z\n";
+        use_text_as_input(input);
+        std::array<int, 4> read { K, K, K, K };
+        EXPECT_EQ(read_pattern(fields, read), converted) << text;
+        EXPECT_EQ(read, values) << text;
+        EXPECT_EQ(read_token().first, 'Z') << "left over from " << text;
+    }
+}
+
+TEST(AnswerReaderDeathTest, EndOfInputEndsTheProgramAtEveryRead)
+{
+    std::array<int, 4> v {};
+    const std::pair<const char*, std::function<void()>> reads[] {
+        { " \n\t\n", [] { read_token(); } }, { "\n", [&] { read_pattern(1, v); } },
+        { "", [&] { read_pattern(2, v); } }, { "\r\n", [&] { read_pattern(4, v); } },
+        { "", [] { read_one_character(); } }, { "", [] { read_pause_key(); } },
+    };
+    for (const auto& [text, read] : reads) {
+        use_text_as_input(text);
+        EXPECT_EXIT(read(), testing::ExitedWithCode(0), "") << '"' << text << '"';
+    }
+}
+
+TEST(AnswerReader, PauseTakesTheRestOfABegunLineThenOneOfItsOwn)
 {
     use_text_as_input("1 rest of line\nany key\n\nZ\n");
     EXPECT_EQ(read_token().value, 1);
-    for (int pause = 0; pause < 2; ++pause)
-        EXPECT_EQ(output_of([] { SystemPause(); }), "Press any key to continue . . . \n");
+    read_pause_key();
+    read_pause_key();
     EXPECT_EQ(read_token().first, 'Z');
 }
 
@@ -44,10 +82,8 @@ TEST(Console, ColourSettersKeepTheOtherHalfOfTheAttribute)
         { [] { setfgcolor(-1); }, 0x2F }, { [] { setcolors(0x1A, 0x13); }, 0x3A },
     };
     for (const auto& [step, attribute] : steps) {
-        EXPECT_EQ(output_of(step), "");
+        step();
         EXPECT_EQ(getcolors(), attribute);
-        EXPECT_EQ(getfgcolor(), attribute & 15);
-        EXPECT_EQ(getbgcolor(), attribute >> 4);
     }
 }
 

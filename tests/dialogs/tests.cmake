@@ -1,4 +1,1 @@
-subnetter_add_test(dialogs_test
-  ${CMAKE_CURRENT_LIST_DIR}/prefix_derivation_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/mask_entry_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/dialog_sessions_test.cpp)
+subnetter_add_test(dialogs_test dialogs/prefix_dialogs_test.cpp dialogs/dialog_sessions_test.cpp)

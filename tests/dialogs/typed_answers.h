@@ -11,21 +11,18 @@
 
 inline bool dialog_running = false;
 
-// A dialog that asks for more than was typed ends the program with status 0,
-// which would pass for success: turn that exit into a failure.
-inline void fail_when_dialog_ran_out_of_answers()
-{
-    if (dialog_running) {
-        std::fputs("the dialog asked for more than was typed\n", stderr);
-        std::_Exit(1);
-    }
-}
-
 // Serves `typed` as the keyboard, runs `dialog` and returns its screen output.
+// A dialog that asks for more than was typed ends the program with status 0,
+// which would pass for success: that exit is turned into a failure.
 template <typename Dialog>
 std::string run_dialog(std::string_view typed, Dialog&& dialog)
 {
-    [[maybe_unused]] static const int registered = std::atexit(fail_when_dialog_ran_out_of_answers);
+    [[maybe_unused]] static const int registered = std::atexit([] {
+        if (dialog_running) {
+            std::fputs("the dialog asked for more than was typed\n", stderr);
+            std::_Exit(1);
+        }
+    });
     use_text_as_input(typed);
     testing::internal::CaptureStdout();
     dialog_running = true;

@@ -1,0 +1,78 @@
+// prefix_dialogs_test.cpp -- the prefix and its counts from each method, masks included.
+#include "dialogs/mask_entry.h"
+#include "dialogs/prefix_derivation.h"
+#include "calculation.h"
+#include "run_program.h"
+#include "typed_answers.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+namespace {
+
+using PrefixDialog = void (*)(int&, int&, int&, int&, int&, char&);
+
+const std::map<std::string, PrefixDialog> PREFIX_DIALOGS { { "prefix", prefix_input }, { "hosts", prefix_from_hosts },
+    { "subnets", prefix_from_subnets }, { "default", default_prefix } };
+
+// A line of prefix_cases.txt: class, classful host bits (or the starting prefix
+// of a VLSM call), method, answers typed (| for Enter), the prefix, host bits,
+// subnets and hosts that follow, and any text that must be shown exactly once.
+TEST(PrefixDerivation, CountsFollowFromTheAcceptedAnswer)
+{
+    std::istringstream cases(read_test_data("dialogs/prefix_cases.txt"));
+    int count = 0;
+    for (std::string line; std::getline(cases, line); ++count) {
+        SCOPED_TRACE(line);
+        std::istringstream row(line);
+        char class_letter = 0;
+        int class_host_bits = 0, subnets = 0, hosts = 0, host_bits = 0, prefix = 0;
+        std::array<int, 4> expected {};
+        std::string method, typed, shown;
+        row >> class_letter >> class_host_bits >> method >> typed >> expected[0] >> expected[1] >> expected[2] >> expected[3];
+        std::getline(row >> std::ws, shown);
+        std::ranges::replace(typed, '|', '\n');
+        std::ranges::replace(shown, '|', '\n');
+        const std::string screen = run_dialog(typed,
+            [&] { PREFIX_DIALOGS.at(method)(subnets, hosts, class_host_bits, host_bits, prefix, class_letter); });
+        EXPECT_EQ((std::array { prefix, host_bits, subnets, hosts }), expected);
+        EXPECT_TRUE(shown.empty() || occurrences(screen, shown) == 1) << screen;
+    }
+    EXPECT_GT(count, 0);
+}
+
+// A line of mask_cases.txt: class, form, masks typed (| for Enter) until one is
+// accepted and the key of the pause, the refusal blocks and binary-digit
+// messages shown, the accepted mask and its prefix.
+TEST(MaskEntry, AcceptsOnlyContiguousMasksOfTheClass)
+{
+    std::istringstream cases(read_test_data("dialogs/mask_cases.txt"));
+    int count = 0;
+    for (std::string line; std::getline(cases, line); ++count) {
+        SCOPED_TRACE(line);
+        std::istringstream row(line);
+        Calculation c;
+        std::string form, typed;
+        int refusals = 0, digit_errors = 0, prefix = 0;
+        DecimalAddress mask {};
+        row >> c.class_letter >> form >> typed >> refusals >> digit_errors >> mask[0] >> mask[1] >> mask[2] >> mask[3] >> prefix;
+        std::ranges::replace(typed, '|', '\n');
+        auto& [m1, m2, m3, m4] = c.mask_octets;
+        auto& [b1, b2, b3, b4] = c.mask_bits;
+        const std::string screen = run_dialog(typed, [&] {
+            (form == "binary" ? prefix_from_mask_binary : prefix_from_mask_decimal)(c.subnets, c.hosts,
+                c.class_host_bits, c.host_bits, c.prefix, c.class_letter, m1, m2, m3, m4, b1, b2, b3, b4);
+        });
+        EXPECT_EQ(c.mask_octets, mask);
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(BinaryArrayToDecimalInteger(c.mask_bits[k]), mask[k]) << "octet " << k;
+        EXPECT_EQ(std::pair(c.prefix, c.host_bits), std::pair(prefix, 32 - prefix));
+        EXPECT_EQ(occurrences(screen, "invalid Network Mask"), refusals) << screen;
+        EXPECT_EQ(occurrences(screen, std::string("Class ") + c.class_letter + " Network Masks must have the form"), refusals);
+        EXPECT_EQ(occurrences(screen, "A Binary number must only contain '0' and '1' digits"), digit_errors);
+    }
+    EXPECT_GT(count, 0);
+}
+
+}
