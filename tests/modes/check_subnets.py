@@ -1,8 +1,5 @@
 #!/usr/bin/env python3
-"""check_subnets.py -- every subnet of random quick exports against Python's ipaddress.
-
-Usage: check_subnets.py SUBNETTER [SEED]
-"""
+"""check_subnets.py SUBNETTER [SEED] -- every subnet of random quick exports against Python's ipaddress."""
 import ipaddress
 import random
 import re
@@ -15,7 +12,6 @@ CALCULATIONS = 150
 # (first octets, classful prefix); at most 2**7 subnets keeps each file small.
 CLASSES = [((1, 126), 8), ((128, 191), 16), ((192, 223), 24)]
 MOST_BORROWED_BITS = 7
-
 ADDRESS_LINE = re.compile(r"# (.+?) *: ([01]{8}(?:\.[01]{8}){3}) : ([\d.]+)/(\d+)$")
 VALUE_LINE = re.compile(r"# (Network Class|Subnets|Hosts/Subnet) *: (.*)$")
 
@@ -58,15 +54,14 @@ def reported(text):
 
 
 def main():
-    binary = str(Path(sys.argv[1]).resolve())
     seed = int(sys.argv[2]) if len(sys.argv) > 2 else random.randrange(1 << 32)
     rng = random.Random(seed)
     cases = [random_case(rng) for _ in range(CALCULATIONS)]
     # Each calculation: menu, address, prefix; then 1 for the next one and a line for the saved message's pause.
-    answers = [f"1\n4\n9\nY\nY\n{address}\n{prefix}\n" for address, prefix, _ in cases]
+    answers = "1\n\n".join(f"1\n4\n9\nY\nY\n{address}\n{prefix}\n" for address, prefix, _ in cases)
     with tempfile.TemporaryDirectory() as folder:
-        run = subprocess.run([binary], input="\n" + "1\n\n".join(answers) + "2\n\n", text=True,
-                             cwd=folder, capture_output=True, timeout=300)
+        run = subprocess.run([Path(sys.argv[1]).resolve()], input=f"\n{answers}2\n\n", text=True, cwd=folder,
+                             capture_output=True, timeout=300)
         failures = [f"exit status {run.returncode}"] if run.returncode != 0 else []
         for number, case in enumerate(cases, 1):
             path = Path(folder, f"Result_{number}.txt")

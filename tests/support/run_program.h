@@ -22,13 +22,11 @@ struct TemporaryFolder {
     std::filesystem::path path;
 };
 
-// Starts the program in `folder` with `input` on its standard input and waits
-// at most `seconds` for it to end.
+// Starts the program in `folder` (by default a fresh temporary one) with
+// `input` on its standard input and waits at most `seconds` for it to end.
 ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds = 30);
-
-// The same in a fresh temporary folder.
 ProgramRun run_subnetter(std::string_view input, int seconds = 30);
 
-// Contents of a file below the tests folder (expected outputs kept with the tests).
-std::string read_test_data(const std::string& relative_path);
+// Contents of a file, and of one below the tests folder (expected outputs kept with the tests).
 std::string read_file(const std::filesystem::path& path);
+std::string read_test_data(const std::string& relative_path);

@@ -2,14 +2,12 @@
 #include "run_program.h"
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 std::string read_file(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return { std::istreambuf_iterator<char>(in), {} };
 }
 
 std::string read_test_data(const std::string& relative_path)

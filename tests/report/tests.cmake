@@ -1,1 +1,0 @@
-subnetter_add_test(report_tests report/worked_example_test.cpp)
