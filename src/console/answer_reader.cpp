@@ -80,17 +80,19 @@ bool skip_blanks()
     return peek() != END_OF_INPUT;
 }
 
-void discard_rest_of_line()
-{
-    while (inside_line && take() != END_OF_INPUT) { }
-}
-
 // Takes the rest of the line where a read stopped, its line end included,
 // even when the read took nothing: text that is not a number must not be
 // met again by the next question.
 void discard_through_line_end()
 {
     for (int c = take(); c != '\n' && c != END_OF_INPUT; c = take()) { }
+}
+
+// Only a line already begun: at the start of a line there is nothing to discard.
+void discard_rest_of_line()
+{
+    if (inside_line)
+        discard_through_line_end();
 }
 
 // Accumulates decimal digits with saturation, so no input can overflow.

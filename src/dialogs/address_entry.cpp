@@ -23,8 +23,7 @@ bool address_accepted(int o1, int o2, int o3, int o4)
 void write_dotted(int o1, int o2, int o3, int o4, std::string_view ending)
 {
     TextLine line;
-    line << o1 << '.' << o2 << '.' << o3 << '.' << o4 << ending;
-    console_write(line.view());
+    console_write((append_dotted(line, o1, o2, o3, o4) << ending).view());
 }
 
 // A result line below an empty first row of a cleared screen.

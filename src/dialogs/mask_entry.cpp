@@ -44,8 +44,7 @@ bool mask_accepted(char class_letter, int m1, int m2, int m3, int m4)
 void write_mask(int m1, int m2, int m3, int m4)
 {
     TextLine line;
-    line << m1 << '.' << m2 << '.' << m3 << '.' << m4 << "\n\n";
-    console_write(line.view());
+    console_write((append_dotted(line, m1, m2, m3, m4) << "\n\n").view());
 }
 
 void show_confirmation(std::string_view text, int m1, int m2, int m3, int m4)

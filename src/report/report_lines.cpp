@@ -26,13 +26,6 @@ BinaryForm binary_form(const OctetBits& first, const OctetBits& second, const Oc
     return form;
 }
 
-TextLine dotted(int first, int second, int third, int fourth)
-{
-    TextLine line;
-    line << first << '.' << second << '.' << third << '.' << fourth;
-    return line;
-}
-
 std::string_view view_of(const BinaryForm& form)
 {
     return { form.data(), form.size() };
@@ -56,7 +49,8 @@ void print_binary_ip_form(const OctetBits& first, const OctetBits& second, const
 void print_decimal_ip_form(int first, int second, int third, int fourth, int prefix)
 {
     setfgcolor(COLOR_WHITE);
-    console_write(dotted(first, second, third, fourth).view());
+    TextLine address;
+    console_write(append_dotted(address, first, second, third, fourth).view());
     setfgcolor(COLOR_GREEN);
     TextLine suffix;
     suffix << '/' << prefix << '\n';
@@ -71,7 +65,7 @@ void output_binary_ip_form(const OctetBits& first, const OctetBits& second, cons
 
 void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, TextLine& file_line)
 {
-    file_line << first << '.' << second << '.' << third << '.' << fourth << '/' << prefix << '\n';
+    append_dotted(file_line, first, second, third, fourth) << '/' << prefix << '\n';
 }
 
 void print_title_bar(std::string_view title)

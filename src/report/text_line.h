@@ -40,3 +40,9 @@ private:
     std::array<char, 256> data;
     std::size_t length = 0;
 };
+
+// "a.b.c.d": an address or mask in decimal form.
+inline TextLine& append_dotted(TextLine& line, int first, int second, int third, int fourth)
+{
+    return line << first << '.' << second << '.' << third << '.' << fourth;
+}

@@ -3,10 +3,12 @@
 
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "run_program.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 inline bool dialog_running = false;
@@ -38,4 +40,19 @@ inline int occurrences(std::string_view screen, std::string_view text)
     for (auto at = screen.find(text); at != std::string_view::npos; at = screen.find(text, at + 1))
         ++count;
     return count;
+}
+
+// Runs `check` on each row of a case table kept with the tests, one case a
+// line; a table that is missing or empty fails.
+template <typename Check>
+void for_each_case(const std::string& table, Check&& check)
+{
+    std::istringstream cases(read_test_data(table));
+    int count = 0;
+    for (std::string line; std::getline(cases, line); ++count) {
+        SCOPED_TRACE(line);
+        std::istringstream row(line);
+        check(row);
+    }
+    EXPECT_GT(count, 0);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <ranges>
 #include <unistd.h>
@@ -12,15 +13,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path SESSIONS = fs::path(SUBNETTER_TEST_DATA) / "e2e" / "sessions";
+// Sessions of whole calculations, and those centred on the menu and dialogs.
+const fs::path TEST_DATA = SUBNETTER_TEST_DATA;
 
-std::vector<std::string> session_names()
+std::vector<std::string> session_folders()
 {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(SESSIONS))
-        if (entry.is_directory())
-            names.push_back(entry.path().filename().string());
-    return names;
+    std::vector<std::string> folders;
+    for (const char* kept_in : { "e2e/sessions", "dialogs/sessions" })
+        for (const auto& entry : fs::directory_iterator(TEST_DATA / kept_in))
+            if (entry.is_directory())
+                folders.push_back(fs::relative(entry.path(), TEST_DATA).string());
+    return folders;
 }
 
 // Besides its input and screen, a session folder holds exactly the files the run must leave.
@@ -38,15 +41,19 @@ class Session : public testing::TestWithParam<std::string> { };
 
 TEST_P(Session, ShowsAndWritesExactlyWhatIsExpected)
 {
-    const fs::path folder = SESSIONS / GetParam();
+    const fs::path folder = TEST_DATA / GetParam();
     const ProgramRun run = run_subnetter(read_file(folder / "input.txt"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, read_file(folder / "screen.txt"));
     EXPECT_EQ(run.files, expected_files(folder));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sessions, Session, testing::ValuesIn(session_names()),
-    [](const testing::TestParamInfo<std::string>& named) { return named.param; });
+INSTANTIATE_TEST_SUITE_P(Sessions, Session, testing::ValuesIn(session_folders()),
+    [](const testing::TestParamInfo<std::string>& named) {
+        std::string name = named.param;
+        std::ranges::replace(name, '/', '_');
+        return name;
+    });
 
 // 192.168.1.1 with the default prefix, exported, shown on screen: menu, address,
 // the default-prefix pause and the pause after its one subnet.
@@ -100,7 +107,7 @@ TEST(ExportFile, NewRunEmptiesAnOldFileOfTheSameName)
 {
     TemporaryFolder folder;
     std::ofstream(folder.path / "Result_1.txt") << std::string(100000, 'x');
-    const fs::path session = SESSIONS / "quick_export";
+    const fs::path session = TEST_DATA / "e2e/sessions/quick_export";
     EXPECT_EQ(run_subnetter(read_file(session / "input.txt"), folder.path).files, expected_files(session));
 }
 
