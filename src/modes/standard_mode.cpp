@@ -4,6 +4,7 @@
 #include "address/subnet_math.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "modes/quick_export.h"
 #include "modes/subnet_lines.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
@@ -109,6 +110,13 @@ void standard_mode(Calculation& c)
         skip_to_range_start(c);
 
     report_title(c, TITLE_STANDARD_MODE);
+    // A quick export lists every subnet and shows none, so the whole listing
+    // can be formed in bulk for the file.
+    if (!shows_on_screen(c)) {
+        move_to_classful_network(c);
+        export_every_subnet(c);
+        return;
+    }
     for (c.subnet_index = c.skip_index; c.subnet_index <= c.range_end; ++c.subnet_index)
         list_subnet(c);
 }

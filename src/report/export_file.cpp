@@ -11,11 +11,9 @@
 
 namespace {
 
-// Large writes keep a big quick export close to the speed of the disk. The C
-// library ignores the size asked for unless it is given the buffer, and only
-// one export file is open at a time, so it has this one.
-constexpr std::size_t EXPORT_BUFFER_BYTES = 1 << 20;
-std::array<char, EXPORT_BUFFER_BYTES> export_buffer;
+// Why the first block written in bulk failed. The stream keeps only the fact
+// of a failure, and errno is long overwritten by the time the file is closed.
+int block_write_error = 0;
 
 std::string_view name_of(const std::array<char, 30>& file_name)
 {
@@ -41,21 +39,29 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
     file_name.fill('\0');
     name.view().copy(file_name.data(), file_name.size() - 1);
 
+    block_write_error = 0;
     export_file = std::fopen(file_name.data(), "w");
     if (export_file == nullptr) {
         show_file_error("Results can not be exported to file", file_name, errno);
         return;
     }
-    std::setvbuf(export_file, export_buffer.data(), _IOFBF, export_buffer.size());
     output_title_bar(TITLE_INFORMATION, export_file);
+}
+
+bool write_export_block(std::FILE* export_file, std::string_view bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), export_file) == bytes.size())
+        return true;
+    block_write_error = errno;
+    return false;
 }
 
 void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file_name)
 {
-    // A write error sticks to the stream, but its errno may since have been
-    // overwritten by other calls, so only the flush at closing gives a reason.
+    // A write error of a line sticks to the stream without its reason, so the
+    // reason comes from the flush at closing, or else from a failed block.
     bool failed = std::ferror(export_file) != 0;
-    int error = 0;
+    int error = block_write_error;
     if (std::fclose(export_file) != 0) {
         failed = true;
         error = errno;

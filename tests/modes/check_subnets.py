@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""check_subnets.py SUBNETTER [SEED] -- every subnet of random quick exports against Python's ipaddress."""
+"""check_subnets.py SUBNETTER [SEED] -- every subnet of random quick exports against Python's ipaddress,
+and whole quick export files byte for byte against the benchmark's independent generator."""
+import hashlib
 import ipaddress
 import random
 import re
@@ -13,6 +15,11 @@ CALCULATIONS = 150
 CLASSES = [((1, 126), 8), ((128, 191), 16), ((192, 223), 24)]
 MOST_BORROWED_BITS = 7
 ADDRESS_LINE = re.compile(r"# (.+?) *: ([01]{8}(?:\.[01]{8}){3}) : ([\d.]+)/(\d+)$")
+# Where the text of a subnet changes width or carries: 9/10 and 99/100 in the last
+# octets, 255 to 0 into the octet before, prefixes 30, 26 and 22 (8 MB), and the
+# last subnet of a class C, B and A network.
+WHOLE_FILES = [("192.168.1.1", 30), ("172.16.0.1", 26), ("10.0.0.1", 22)]
+GENERATOR = Path(__file__).resolve().parents[2] / "bench" / "independent_export.py"
 VALUE_LINE = re.compile(r"# (Network Class|Subnets|Hosts/Subnet) *: (.*)$")
 
 
@@ -53,6 +60,17 @@ def reported(text):
     return values, lines
 
 
+def whole_file_failures(subnetter):
+    answers = "1\n\n".join(f"1 4 9 Y Y\n{address}\n{prefix}\n" for address, prefix in WHOLE_FILES)
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run([subnetter], input=f"\n{answers}2\n\n", text=True, cwd=folder, capture_output=True, timeout=300)
+        for number, (address, prefix) in enumerate(WHOLE_FILES, 1):
+            expected = subprocess.run([sys.executable, GENERATOR, address, str(prefix)], capture_output=True, text=True)
+            written = Path(folder, f"Result_{number}.txt").read_bytes()
+            if expected.stdout.split() != [str(len(written)), hashlib.sha256(written).hexdigest()]:
+                yield f"whole file of {address}/{prefix}"
+
+
 def main():
     seed = int(sys.argv[2]) if len(sys.argv) > 2 else random.randrange(1 << 32)
     rng = random.Random(seed)
@@ -63,6 +81,7 @@ def main():
         run = subprocess.run([Path(sys.argv[1]).resolve()], input=f"\n{answers}2\n\n", text=True, cwd=folder,
                              capture_output=True, timeout=300)
         failures = [f"exit status {run.returncode}"] if run.returncode != 0 else []
+        failures += whole_file_failures(Path(sys.argv[1]).resolve())
         for number, case in enumerate(cases, 1):
             path = Path(folder, f"Result_{number}.txt")
             if not path.exists() or reported(path.read_text()) != expected_report(*case):
