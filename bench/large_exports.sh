@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# large_exports.sh -- times big quick exports and the longest skip walk against dd on one folder.
+# large_exports.sh -- times big quick exports and the longest skip walk against dd writing as many bytes.
 #
-# Usage: bench/large_exports.sh [FOLDER]   (run by hand; needs about 4 GB free in FOLDER)
-# Builds a release subnetter, then in FOLDER times: the quick export of 10.0.0.1
-# at prefixes 30 (every one of 4,194,304 subnets, about 1.7 GB), 22 and 26; dd
-# writing the same bytes with bs=1M; and the skip walk from the first to the last
-# subnet of 10.0.0.1/30 (16,777,212 single steps) on screen, with its one pause.
-# Every time runs until the bytes are on the disk (sync; dd with conv=fdatasync).
+# Usage: bench/large_exports.sh [FOLDER] [PAIRS]   (run by hand; needs about 4 GB free in FOLDER)
+# Builds a release subnetter, then in FOLDER times the quick export of 10.0.0.1
+# at prefixes 30 (every one of 4,194,304 subnets, about 1.7 GB), 22 and 26, and
+# the skip walk from the first to the last subnet of 10.0.0.1/30 (16,777,212
+# single steps) on screen, with its one pause.
+#
+# Page cache: PAIRS (default 5) alternating runs of the program and of
+# `dd bs=1M` writing as many bytes, each into a fresh file (the old one removed
+# before the clock starts), nothing synced; medians of the wall times, of the
+# program's user CPU and of the ratios program/dd. This is what a user waits for.
+# Disk: one more run of each until the bytes are on the disk (sync, and dd
+# with conv=fdatasync), which measures the disk as much as the program.
 # Checks the /30 file against an independent generator, then deletes every big file.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 folder="$(realpath "${1:-$repo/build-bench/run}")"
+pairs="${2:-5}"
 build="$repo/build-bench"
 mkdir -p "$folder"
 
-[ -x /usr/bin/time ] || { echo "installing time (for peak memory)"; apt-get update -qq && apt-get install -y -qq time; }
-df -h "$folder"
+[ -x /usr/bin/time ] || { echo "installing time (for user CPU and peak memory)"; apt-get update -qq && apt-get install -y -qq time; }
 free_kib=$(df --output=avail -k "$folder" | tail -1)
 [ "$free_kib" -gt 4000000 ] || { echo "need about 4 GB free in $folder" >&2; exit 1; }
 
@@ -26,37 +32,58 @@ cd "$folder"
 trap 'rm -f "$folder"/Result_*.txt "$folder"/dd.out "$folder"/screen.out "$folder"/time.out "$folder"/answers.txt "$folder"/check.out' EXIT
 
 elapsed_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }'; }
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# Runs the calculator on answers.txt from a clean page cache until its export is
-# on the disk; sets seconds, peak_kib and bytes (of the export, or else of the screen).
-run_to_disk() {
+# One run of the calculator on answers.txt; sets seconds, user, peak_kib and
+# bytes (of the export, or else of the screen). With "disk", until the export is on the disk.
+run_program() { # [disk]
   rm -f Result_*.txt
-  sync
+  [ "${1:-}" = disk ] && sync
   local start=$EPOCHREALTIME
-  /usr/bin/time -v -o time.out "$subnetter" < answers.txt > screen.out
-  if [ -e Result_1.txt ]; then sync --data Result_1.txt; bytes=$(stat -c %s Result_1.txt); else bytes=$(stat -c %s screen.out); fi
+  /usr/bin/time -f '%U %M' -o time.out "$subnetter" < answers.txt > screen.out
+  [ "${1:-}" = disk ] && [ -e Result_1.txt ] && sync --data Result_1.txt
   seconds=$(elapsed_since "$start")
-  peak_kib=$(awk -F': ' '/Maximum resident/ { print $2 }' time.out)
+  read -r user peak_kib < time.out
+  if [ -e Result_1.txt ]; then bytes=$(stat -c %s Result_1.txt); else bytes=$(stat -c %s screen.out); fi
 }
 
-# Prints the figures of the last run beside those of dd writing as many bytes to the disk.
-report() { # name
-  sync
-  local start=$EPOCHREALTIME
-  dd if=/dev/zero of=dd.out bs=1M count="$bytes" iflag=count_bytes conv=fdatasync status=none
-  local dd_seconds; dd_seconds=$(elapsed_since "$start")
+# dd writing `bytes` bytes into a fresh file; sets dd_seconds.
+run_dd() { # [disk]
   rm -f dd.out
-  awk -v name="$1" -v s="$seconds" -v b="$bytes" -v kib="$peak_kib" -v dd="$dd_seconds" 'BEGIN {
-    printf "%-34s %7.3f s %11d B %7.1f MB/s %5d KiB   dd %7.3f s  x%.2f\n", name, s, b, b / s / 1e6, kib, dd, s / dd }'
+  local sync_flag=() start
+  [ "${1:-}" = disk ] && { sync; sync_flag=(conv=fdatasync); }
+  start=$EPOCHREALTIME
+  dd if=/dev/zero of=dd.out bs=1M count="$bytes" iflag=count_bytes status=none "${sync_flag[@]}"
+  dd_seconds=$(elapsed_since "$start")
+  rm -f dd.out
+}
+
+# Alternating runs in the page cache, then one each to the disk, for the answers in answers.txt.
+measure() { # name [no-dd]
+  local walls=() users=() dds=() ratios=()
+  for _ in $(seq "$pairs"); do
+    run_program
+    walls+=("$seconds"); users+=("$user")
+    if [ -z "${2:-}" ]; then run_dd; dds+=("$dd_seconds"); ratios+=("$(awk -v a="$seconds" -v b="$dd_seconds" 'BEGIN { print a / b }')"); fi
+  done
+  local wall; wall=$(median "${walls[@]}")
+  printf '%-34s %13d B  page cache: %7.3f s, user CPU %5.2f s, %6.0f MB/s, peak %5d KiB' \
+    "$1" "$bytes" "$wall" "$(median "${users[@]}")" "$(awk -v b="$bytes" -v s="$wall" 'BEGIN { print b / s / 1e6 }')" "$peak_kib"
+  if [ -n "${2:-}" ]; then echo; return; fi
+  printf ', dd %7.3f s, median ratio x%.2f' "$(median "${dds[@]}")" "$(median "${ratios[@]}")"
+  run_program disk
+  local disk_seconds=$seconds
+  run_dd disk
+  printf ' | on the disk: %7.3f s, dd %7.3f s, ratio x%.2f\n' "$disk_seconds" "$dd_seconds" \
+    "$(awk -v a="$disk_seconds" -v b="$dd_seconds" 'BEGIN { print a / b }')"
 }
 
 quick_export() { # prefix
   printf '\n1 4 9 Y Y\n10.0.0.1\n%s\n2\n\n' "$1" > answers.txt
-  run_to_disk
-  report "quick export 10.0.0.1/$1"
+  measure "quick export 10.0.0.1/$1"
 }
 
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(df --output=fstype "$folder" | tail -1) on $(df --output=source "$folder" | tail -1)"
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(df --output=fstype "$folder" | tail -1) on $(df --output=source "$folder" | tail -1); $pairs pairs"
 quick_export 30
 echo "independent check of the /30 file:"
 python3 "$repo/bench/independent_export.py" 10.0.0.1 30 Result_1.txt > check.out
@@ -68,5 +95,4 @@ quick_export 22
 quick_export 26
 
 printf '\n1 4 9 N\n10.0.0.1\n30\n4194304 4194304\n\n2\n' > answers.txt
-run_to_disk
-report "skip walk to subnet 4194304 (/30)"
+measure "skip walk to subnet 4194304 (/30)" no-dd

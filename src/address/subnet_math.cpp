@@ -73,22 +73,8 @@ void last_ip(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int pre
         entry_at(address, 31) = 0;
 }
 
-void next_address(int& d1, int& d2, int& d3, int& d4)
+void address_space_exhausted()
 {
-    if (d1 == 255 && d2 == 255 && d3 == 255 && d4 == 255) {
-        console_write("Error!!!");
-        end_program();
-    }
-    if (d2 == 255 && d3 == 255 && d4 == 255) {
-        d2 = d3 = d4 = 0;
-        ++d1;
-    } else if (d3 == 255 && d4 == 255) {
-        d3 = d4 = 0;
-        ++d2;
-    } else if (d4 == 255) {
-        d4 = 0;
-        ++d3;
-    } else {
-        ++d4;
-    }
+    console_write("Error!!!");
+    end_program();
 }
