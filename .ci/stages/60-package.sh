@@ -16,8 +16,8 @@ mkdir "$scratch/linux" "$scratch/windows"
 
 # The quick export of 192.168.1.77/26 into Result_1.txt of the current folder.
 quick_export() {
-  printf '\n1 4 9 Y Y\n192.168.1.77\n26\n2\n\n' | timeout 120 "$@" > /dev/null 2>&1
-  grep -q '192.168.1.192/26' Result_1.txt
+  printf '\n1 4 9 Y Y\n192.168.1.77\n26\n2\n\n' | timeout 120 "$@" > /dev/null 2>&1 &&
+    grep -q '192.168.1.192/26' Result_1.txt
 }
 
 lintian --fail-on error "$deb"
