@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 """terminal_test.py -- subnetter in a real terminal: tmux types the keys and reads the screen.
-Usage: terminal_test.py COMMAND [unittest arguments]
-COMMAND starts the program, its file last: PATH/subnetter, or wine64 PATH/subnetter.exe for the
-Windows console as wine draws it in the terminal."""
+Usage: terminal_test.py COMMAND [unittest arguments], COMMAND being PATH/subnetter or wine64 PATH/subnetter.exe"""
 import os
 import re
 import shlex
@@ -86,8 +84,7 @@ class TerminalTest(unittest.TestCase):
             self.wait_for(until)
 
     def answer(self, *answers, at="Input:", until=None):
-        """Types each answer at its prompt (`at`, or the first of a pair) and Enter, the Enter only after
-        the echo so that no key is lost."""
+        """Types each answer at its prompt (`at`, or a pair's first) and Enter once echoed, so no key is lost."""
         for answer in answers:
             prompt, text = answer if isinstance(answer, tuple) else (at, answer)
             self.keys("-l", text, at=prompt)
