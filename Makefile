@@ -2,10 +2,11 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 WINDOWS_BUILD ?= build-windows
+PACKAGE_BUILD ?= build-package
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize build install windows clean
+.PHONY: run test sanitize build install windows package package-windows clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF
@@ -33,5 +34,15 @@ windows:
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target subnetter
 
+# PACKAGE_BUILD/subnetter_VERSION_amd64.deb: the stripped program, its manual
+# page, copyright and changelog, installed under /usr.
+package:
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF -DSUBNETTER_DEBIAN_PACKAGE=ON
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+
+# WINDOWS_BUILD/subnetter-VERSION-win64.zip: subnetter.exe, LICENSE.txt and README.txt.
+package-windows: windows
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target package
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-test $(ASAN_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(BUILD)-test $(ASAN_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD)

@@ -16,3 +16,6 @@ export WINEDEBUG=-all WINEPREFIX="$PWD/$build/wine-prefix"
 
 ctest --test-dir $build --label-regex emulated --output-on-failure -j "$(nproc)" </dev/null
 tests/windows/run_sessions.sh $build/subnetter.exe </dev/null
+
+# The console path: wine draws the Windows console in a tmux window.
+python3 tests/terminal/terminal_test.py "/usr/lib/wine/wine64 $build/subnetter.exe" </dev/null

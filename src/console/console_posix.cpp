@@ -56,7 +56,8 @@ void restore_terminal_now()
         raw_input_active = 0;
     }
     if (output_is_terminal()) {
-        // Don't even check the return value as it's too late.
+        // The program is already on its way out: were this write to fail, there
+        // would be nothing left to try, so its result is dropped.
         [[maybe_unused]] auto written = write(STDOUT_FILENO, SGR_RESET.data(), SGR_RESET.size());
     }
 }

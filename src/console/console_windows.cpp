@@ -170,10 +170,14 @@ bool input_is_terminal()
     return is_console(GetStdHandle(STD_INPUT_HANDLE));
 }
 
-// PAUSE shows its one-row key prompt, waits for a key and ends the row.
+// PAUSE shows its one-row key prompt and waits for a key. The row must end
+// there, as the erasing that follows counts the prompt as one row: Windows'
+// interpreter ends it, wine's leaves the cursor after the prompt.
 bool read_key()
 {
     run_command("PAUSE");
+    if (screen_buffer_info().dwCursorPosition.X != 0)
+        console_write("\n");
     return true;
 }
 

@@ -1,0 +1,67 @@
+# packaging.cmake -- where `make install`, the Debian package and the Windows
+# zip put each file. A build folder makes one of the three layouts.
+include(GNUInstallDirs)
+configure_file(man/subnetter.1.in subnetter.1 @ONLY)
+
+set(CPACK_PACKAGE_VENDOR "the subnetter authors")
+set(CPACK_PACKAGE_CONTACT "the subnetter authors <subnetter@example.org>")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  # The program beside its two notes in one flat folder, the notes with the
+  # CR LF line ends of Windows editors.
+  configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(TARGETS subnetter RUNTIME DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  include(CPack)
+elseif(SUBNETTER_DEBIAN_PACKAGE)
+  # Debian's copyright format wants the licence terms indented, with " ." for
+  # an empty line; the terms are taken from LICENSE so they exist once.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE)
+  file(READ LICENSE licence)
+  string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" _ "${licence}")
+  set(copyright_holders ${CMAKE_MATCH_1})
+  string(REGEX REPLACE "^.*\nPermission" "Permission" licence_terms "${licence}")
+  string(STRIP "${licence_terms}" licence_terms)
+  string(REPLACE "\n\n" "\n.\n" licence_terms "${licence_terms}")
+  string(REPLACE "\n" "\n " licence_terms "${licence_terms}")
+  configure_file(packaging/debian/copyright.in copyright @ONLY)
+  configure_file(packaging/debian/changelog.in changelog @ONLY)
+
+  # Debian keeps manual pages and changelogs compressed at the highest level,
+  # without the name and time gzip would store, so a rebuild is identical.
+  add_custom_command(OUTPUT subnetter.1.gz changelog.gz
+    COMMAND gzip -9nkf subnetter.1 changelog
+    DEPENDS ${PROJECT_BINARY_DIR}/subnetter.1 ${PROJECT_BINARY_DIR}/changelog
+    VERBATIM)
+  add_custom_target(debian_documents ALL DEPENDS subnetter.1.gz changelog.gz)
+
+  # Every symbol bound at start, so that all relocations can be read-only, as
+  # Debian links its packaged programs.
+  target_link_options(subnetter PRIVATE LINKER:-z,now)
+
+  install(TARGETS subnetter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_BINARY_DIR}/subnetter.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION net)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_PACKAGE_DESCRIPTION [[
+subnetter asks for an IPv4 address of class A, B or C and a prefix, typed or
+worked out from a host count, a subnet count or a mask, and shows the address,
+mask and network in binary and in decimal. It then lists the equal subnets of
+the classful network, or carves subnets of variable length one after another,
+and can write the results to a text file.]])
+  include(CPack)
+else()
+  install(TARGETS subnetter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_BINARY_DIR}/subnetter.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
