@@ -47,7 +47,7 @@ TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
 
 TEST(AnswerReader, PauseTakesTheRestOfABegunLineThenOneOfItsOwn)
 {
-    use_text_as_input("1 rest of line\nany key\n\nZ\n");
+    use_text_as_input("1 rest of line\n\nany key\nZ\n"); // the first key is Enter alone
     EXPECT_EQ(read_token().value, 1);
     read_pause_key();
     read_pause_key();
