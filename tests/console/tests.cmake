@@ -1,1 +1,1 @@
-subnetter_add_test(console_test console/console_test.cpp console/start_test.cpp)
+subnetter_add_test(console_test console/console_test.cpp)

@@ -1,1 +1,1 @@
-subnetter_add_test(dialogs_test dialogs/prefix_dialogs_test.cpp dialogs/dialog_sessions_test.cpp)
+subnetter_add_test(dialogs_test dialogs/prefix_dialogs_test.cpp)

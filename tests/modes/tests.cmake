@@ -1,4 +1,3 @@
-subnetter_add_test(modes_tests modes/range_selection_test.cpp)
 
 # Runs the built program on the host, so not in a cross build.
 if(CMAKE_CROSSCOMPILING OR WIN32)

@@ -1,51 +1,24 @@
-// run_program.cpp -- runs the built subnetter over pipes in a temporary folder.
+// run_program.cpp -- runs the built subnetter in a temporary folder, its input and output in unnamed files.
 #include "run_program.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <poll.h>
+#include <cstdio>
+#include <memory>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// More output than any session writes means a runaway program: the file size
+// limit stops it there rather than filling the disk until the time bound.
+constexpr rlim_t MOST_OUTPUT_BYTES = rlim_t { 64 } << 20;
 
-// More output than any session writes means a runaway program: reading stops
-// there rather than filling the test's memory until the time bound.
-constexpr std::size_t MOST_OUTPUT_BYTES = std::size_t { 256 } << 20;
-
-// Feeds the input and drains the output together, so neither side can block
-// the other. poll() skips a closed (negative) descriptor; empty input closes at the first write.
-void feed_and_drain(int to_child, int from_child, std::string_view input, std::string& output, Clock::time_point deadline)
-{
-    const auto close_once = [](int& fd) { close(std::exchange(fd, -1)); }; // closing -1 again is harmless
-    char chunk[65536];
-    while (from_child >= 0 && output.size() <= MOST_OUTPUT_BYTES && Clock::now() < deadline) {
-        pollfd fds[2] = { { from_child, POLLIN, 0 }, { to_child, POLLOUT, 0 } };
-        if (poll(fds, 2, 100) < 0 && errno != EINTR)
-            break;
-        if (fds[1].revents != 0) {
-            const ssize_t n = write(to_child, input.data(), input.size());
-            input.remove_prefix(n > 0 ? static_cast<std::size_t>(n) : 0);
-            if ((n < 0 && errno != EAGAIN) || input.empty())
-                close_once(to_child);
-        }
-        if (fds[0].revents != 0) {
-            const ssize_t n = read(from_child, chunk, sizeof chunk);
-            if (n > 0)
-                output.append(chunk, static_cast<std::size_t>(n));
-            else
-                close_once(from_child);
-        }
-    }
-    close_once(to_child);
-    close_once(from_child);
-}
+// Unnamed files rather than pipes: neither side can block the other, the input
+// is all there from the start, and nothing is left in the program's folder.
+using UnnamedFile = std::unique_ptr<std::FILE, decltype([](std::FILE* file) { std::fclose(file); })>;
 
 }
 
@@ -66,30 +39,26 @@ TemporaryFolder::~TemporaryFolder()
 
 ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds)
 {
-    int in_pipe[2], out_pipe[2];
-    // Close-on-exec keeps the child from holding its own pipe ends open; dup2 clears it.
-    if (pipe2(in_pipe, O_CLOEXEC) != 0 || pipe2(out_pipe, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
+    const UnnamedFile in { std::tmpfile() }, out { std::tmpfile() };
+    if (!in || !out)
+        throw std::runtime_error("tmpfile failed");
+    std::fwrite(input.data(), 1, input.size(), in.get());
+    std::rewind(in.get()); // the child shares the file offset: it starts reading at the beginning
     const pid_t child = fork();
     if (child == 0) {
-        dup2(in_pipe[0], STDIN_FILENO);
-        dup2(out_pipe[1], STDOUT_FILENO);
+        const rlimit most { MOST_OUTPUT_BYTES, MOST_OUTPUT_BYTES };
+        setrlimit(RLIMIT_FSIZE, &most);
+        dup2(fileno(in.get()), STDIN_FILENO);
+        dup2(fileno(out.get()), STDOUT_FILENO);
         if (chdir(folder.c_str()) == 0)
             execl(SUBNETTER_BINARY, "subnetter", static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(in_pipe[0]);
-    close(out_pipe[1]);
-    std::signal(SIGPIPE, SIG_IGN);
-    // A program that stops reading must not block the feeding past the time bound.
-    fcntl(in_pipe[1], F_SETFL, O_NONBLOCK);
     ProgramRun run;
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(seconds);
-    feed_and_drain(in_pipe[1], out_pipe[0], input, run.output, deadline);
-
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     int status = 0;
     pid_t ended = 0;
-    while ((ended = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+    while ((ended = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
         usleep(1000);
     if (ended == 0) {
         run.timed_out = true;
@@ -97,10 +66,11 @@ ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& fo
         waitpid(child, &status, 0);
     }
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    // Links (such as one to /dev/full) are set up by the test, not written by the program.
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.is_regular_file() && !entry.is_symlink())
-            run.files[entry.path().filename().string()] = read_file(entry.path());
+    std::rewind(out.get());
+    char chunk[65536];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, out.get())) > 0;)
+        run.output.append(chunk, n);
+    run.files = files_in(folder);
     return run;
 }
 

@@ -1,10 +1,14 @@
-// test_data.cpp -- reads expected outputs kept with the tests, on every platform.
+// test_data.cpp -- reads expected outputs and case tables kept with the tests, on every platform.
 #include "run_program.h"
 
+#include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
-std::string read_file(const std::filesystem::path& path)
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return { std::istreambuf_iterator<char>(in), {} };
@@ -12,5 +16,50 @@ std::string read_file(const std::filesystem::path& path)
 
 std::string read_test_data(const std::string& relative_path)
 {
-    return read_file(std::filesystem::path(SUBNETTER_TEST_DATA) / relative_path);
+    return read_file(fs::path(SUBNETTER_TEST_DATA) / relative_path);
+}
+
+std::map<std::string, std::string> files_in(const fs::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file() && !entry.is_symlink())
+            files[entry.path().filename().string()] = read_file(entry.path());
+    return files;
+}
+
+std::string with_enters(std::string text)
+{
+    std::ranges::replace(text, '|', '\n');
+    return text;
+}
+
+std::vector<std::string> lines_of(const std::string& table)
+{
+    std::istringstream text(read_test_data(table));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    EXPECT_FALSE(lines.empty()) << table << " is missing or empty";
+    return lines;
+}
+
+void for_each_case(const std::string& table, const std::function<void(std::istringstream& row)>& check)
+{
+    for (const std::string& line : lines_of(table)) {
+        SCOPED_TRACE(line);
+        std::istringstream row(line);
+        check(row);
+    }
+}
+
+std::vector<std::string> session_folders()
+{
+    std::vector<std::string> folders;
+    for (const char* kept_in : { "e2e/sessions", "dialogs/sessions" })
+        for (const auto& entry : fs::directory_iterator(fs::path(SUBNETTER_TEST_DATA) / kept_in))
+            if (entry.is_directory())
+                folders.push_back(fs::relative(entry.path(), SUBNETTER_TEST_DATA).generic_string());
+    std::ranges::sort(folders);
+    return folders;
 }

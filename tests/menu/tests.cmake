@@ -1,1 +1,0 @@
-subnetter_add_test(options_menu_test menu/options_menu_test.cpp)
