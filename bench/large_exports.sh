@@ -67,10 +67,11 @@ measure() { # name [no-dd]
     if [ -z "${2:-}" ]; then run_dd; dds+=("$dd_seconds"); ratios+=("$(awk -v a="$seconds" -v b="$dd_seconds" 'BEGIN { print a / b }')"); fi
   done
   local wall; wall=$(median "${walls[@]}")
-  printf '%-34s %13d B  page cache: %7.3f s, user CPU %5.2f s, %6.0f MB/s, peak %5d KiB' \
-    "$1" "$bytes" "$wall" "$(median "${users[@]}")" "$(awk -v b="$bytes" -v s="$wall" 'BEGIN { print b / s / 1e6 }')" "$peak_kib"
+  printf '%-34s %13d B  page cache: %7.3f s, user CPU %5.2f s, peak %5d KiB' \
+    "$1" "$bytes" "$wall" "$(median "${users[@]}")" "$peak_kib"
   if [ -n "${2:-}" ]; then echo; return; fi
-  printf ', dd %7.3f s, median ratio x%.2f' "$(median "${dds[@]}")" "$(median "${ratios[@]}")"
+  printf ', %6.0f MB/s, dd %7.3f s, median ratio x%.2f' \
+    "$(awk -v b="$bytes" -v s="$wall" 'BEGIN { print b / s / 1e6 }')" "$(median "${dds[@]}")" "$(median "${ratios[@]}")"
   run_program disk
   local disk_seconds=$seconds
   run_dd disk
