@@ -21,7 +21,7 @@ constexpr std::size_t BLOCK_BYTES = 256 * 1024;
 
 // More than the longest subnet section (heading, five address lines of at most
 // 78 characters, rule) plus the few bytes the fixed-size copies write past
-// their text, so a section that starts within this distance of the end fits.
+// their text, so a section that starts this far from the end of a block fits.
 constexpr std::size_t SECTION_ROOM = 1024;
 
 std::array<char, BLOCK_BYTES> block;
@@ -156,9 +156,6 @@ struct Listing {
     Address subnet_size = 0;
 };
 
-// A subnet of prefix 30 has only the gateway and the last host as usable addresses.
-constexpr int PREFIX_WITHOUT_FIRST_HOST = 30;
-
 Listing listing_of(const Calculation& c)
 {
     Listing listing;
@@ -222,8 +219,9 @@ void export_every_subnet(Calculation& c)
     number.digits.back() = '1';
     Address network = address_of(c.net_octets);
     char* at = block.data();
+    const char* const last_section_start = block.data() + block.size() - SECTION_ROOM;
     for (c.subnet_index = 1; c.subnet_index <= c.subnets; ++c.subnet_index) {
-        if (block.data() + block.size() - at < static_cast<std::ptrdiff_t>(SECTION_ROOM)) {
+        if (at > last_section_start) {
             if (!write_block(c.export_file, at))
                 return;
             at = block.data();

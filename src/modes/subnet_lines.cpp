@@ -7,9 +7,6 @@
 
 namespace {
 
-// A subnet of prefix 30 has only the gateway and the last host as usable addresses.
-constexpr int PREFIX_WITHOUT_FIRST_HOST = 30;
-
 void report_running_address(Calculation& c, std::string_view label)
 {
     const auto& [b1, b2, b3, b4] = c.net_bits;

@@ -5,6 +5,10 @@
 
 #include <string_view>
 
+// A subnet of prefix 30 has only the gateway and the last host as usable
+// addresses, so it has no First Host IP line.
+inline constexpr int PREFIX_WITHOUT_FIRST_HOST = 30;
+
 // Bring one form of the running address in line with the other.
 void net_octets_from_bits(Calculation& calculation);
 void net_bits_from_octets(Calculation& calculation);
