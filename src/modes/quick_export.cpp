@@ -203,13 +203,6 @@ Address address_of(const DecimalAddress& octets)
     return address;
 }
 
-void move_running_address(Calculation& c, Address address)
-{
-    for (std::size_t k = 0; k < 4; ++k)
-        c.net_octets[k] = static_cast<int>(octet_of(address, k));
-    net_bits_from_octets(c);
-}
-
 }
 
 void export_every_subnet(Calculation& c)
@@ -227,12 +220,10 @@ void export_every_subnet(Calculation& c)
             at = block.data();
         }
         at = put_section(at, listing, number, network);
-        ++c.listed_count;
         count_up(number);
         // The classful network ends at most at 223.255.255.255, so the step
         // past its last subnet cannot wrap.
         network += listing.subnet_size;
     }
     write_block(c.export_file, at);
-    move_running_address(c, network - 1);
 }

@@ -7,6 +7,4 @@
 // file open: the heading, address lines and rule of every subnet, byte for
 // byte as the listing forms them, but formed in large blocks straight for the
 // file. Stops early once a write has failed (the closing step reports it).
-// Leaves the running address on the last broadcast address and the listing
-// counters as a full listing would.
 void export_every_subnet(Calculation& calculation);
