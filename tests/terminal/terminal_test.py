@@ -103,6 +103,10 @@ class TerminalTest(unittest.TestCase):
     def assertScreen(self, name):
         self.assertEqual(self.screen(), (EXPECTED / name).read_text().rstrip("\n"))
 
+    def assertColours(self, *pairs):
+        """Each (text, colour): the colour the first such text is shown in."""
+        self.assertEqual([(text, self.colour_of(text)) for text, _ in pairs], list(pairs))
+
     def assertRewritten(self, row):
         """A refused answer's row is rewritten in place, not repeated below."""
         self.wait_for(row)
@@ -117,10 +121,15 @@ class TerminalTest(unittest.TestCase):
 
     def test_typical_calculation_row_by_row(self):
         self.assertScreen("splash.txt")
+        self.assertColours((" 0  011000", GREEN), ("PRESS ANY KEY", GREEN))
         self.keys("Enter", at=SPLASH, until="Input:")
         self.assertScreen("options_menu.txt")
-        self.answer("1", "4", "9", "N", ("decimal form:", "192.168.1.77"), ("Insert Prefix:", "26"),
-                    ("Input: _ _", "0 0"), until=PAUSE)
+        self.assertColours(("To insert:", GREEN), ("# IPv4 in decimal Form", WHITE))
+        self.answer("1", "4", "9", "N", until="decimal form:")
+        self.assertColours(("Please insert an IPv4 Address", GREEN))
+        self.answer(("decimal form:", "192.168.1.77"), ("Insert Prefix:", "26"), until="Input: _ _")
+        self.assertColours(("Total Sub Networks", GREEN), ("# Please set the range", WHITE))
+        self.answer(("Input: _ _", "0 0"), until=PAUSE)
         self.assertScreen("typical_report.txt")
         for subnet in (2, 3, 4):
             self.keys("x")  # one key press, no Enter
