@@ -12,8 +12,9 @@ namespace {
 
 TEST(AnswerReader, EachTokenAnswersOneQuestionWithItsAtoiValue)
 {
-    use_text_as_input("01 2x\t+1 -7 3abc abc - 99999999999 -99999999999\r\n65537 65545\r\nno\r\n");
-    for (int expected : { 1, 2, 1, -7, 3, 0, 0, INT_MAX, INT_MIN })
+    use_text_as_input("01 2x\t+1 -7 3abc abc - 99999999999 -99999999999 -2147483648 -2147483649 2147483648\r\n"
+                      "65537 65545\r\nno\r\n");
+    for (int expected : { 1, 2, 1, -7, 3, 0, 0, INT_MAX, INT_MIN, INT_MIN, INT_MIN, INT_MAX })
         EXPECT_EQ(read_token().value, expected);
     for (int expected : { 1, 9 }) // menu fields keep the low 16 bits
         EXPECT_EQ(keep_low_16_bits(read_token().value), expected);
