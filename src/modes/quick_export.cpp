@@ -84,10 +84,11 @@ char* put(char* at, std::string_view text)
 
 // The subnet number as text, counted up in place rather than converted anew
 // for each of millions of subnets. The digits sit at the end of the array, so
-// a new leading digit moves nothing.
+// a new leading digit moves nothing; it starts with none, and counting up
+// from none gives 1.
 struct SubnetNumber {
     std::array<char, 16> digits {};
-    std::size_t first = digits.size() - 1;
+    std::size_t first = digits.size();
 };
 
 void count_up(SubnetNumber& number)
@@ -181,7 +182,7 @@ Listing listing_of(const Calculation& c)
 
 char* put_section(char* at, const Listing& listing, const SubnetNumber& number, Address network)
 {
-    at = put(at, std::string_view("\nSub Network "));
+    at = put(at, SUBNET_HEADING_START);
     at = put(at, number);
     at = put(at, listing.heading_end);
     for (std::size_t k = 0; k < listing.line_count; ++k)
@@ -209,7 +210,6 @@ void export_every_subnet(Calculation& c)
 {
     const Listing listing = listing_of(c);
     SubnetNumber number;
-    number.digits.back() = '1';
     Address network = address_of(c.net_octets);
     char* at = block.data();
     const char* const last_section_start = block.data() + block.size() - SECTION_ROOM;
@@ -219,8 +219,8 @@ void export_every_subnet(Calculation& c)
                 return;
             at = block.data();
         }
-        at = put_section(at, listing, number, network);
         count_up(number);
+        at = put_section(at, listing, number, network);
         // The classful network ends at most at 223.255.255.255, so the step
         // past its last subnet cannot wrap.
         network += listing.subnet_size;

@@ -86,7 +86,7 @@ void list_subnet(Calculation& c)
     ++c.listed_count;
 
     TextLine heading;
-    heading << "\nSub Network " << c.subnet_index << '/' << c.subnets << "\n\n";
+    heading << SUBNET_HEADING_START << c.subnet_index << '/' << c.subnets << "\n\n";
     report_heading(c, heading.view(), heading.view());
     report_subnet_addresses(c, LABEL_LAST_HOST);
     report_text(c, {}, FILE_RULE);

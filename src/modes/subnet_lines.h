@@ -9,6 +9,10 @@
 // addresses, so it has no First Host IP line.
 inline constexpr int PREFIX_WITHOUT_FIRST_HOST = 30;
 
+// Each subnet of the standard mode's listing opens with this, its number,
+// "/" and the number of subnets.
+inline constexpr std::string_view SUBNET_HEADING_START = "\nSub Network ";
+
 // Bring one form of the running address in line with the other.
 void net_octets_from_bits(Calculation& calculation);
 void net_bits_from_octets(Calculation& calculation);
