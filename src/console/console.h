@@ -18,6 +18,10 @@ inline constexpr int COLOR_WHITE = 15;
 // every way out of the program.
 void setup_window();
 
+// The screen's text is kept in a large block and written when the block is
+// full, before every wait for input and at the end. When standard output is
+// not a terminal and refuses the text, the program says so on standard error
+// and ends with status 1.
 void console_write(std::string_view text);
 void console_write_int(int value);
 void console_flush();
@@ -49,5 +53,7 @@ bool read_key();
 // Reads up to `size` bytes of standard input; 0 at end of input.
 long read_input(char* buffer, unsigned long size);
 
-// True when standard input is a terminal (keys come one at a time).
+// Whether standard input and output are terminals (keys come one at a time;
+// colours and cursor moves are understood), asked once.
 bool input_is_terminal();
+bool output_is_terminal();

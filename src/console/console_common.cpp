@@ -5,24 +5,64 @@
 #include "console/answer_reader.h"
 #include "console/console_platform.h"
 
+#include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
+
+// The screen's text waits here until a question is asked or the block is full,
+// so that a long listing reaches a pipe or a file in a few large writes.
+constexpr std::size_t OUTPUT_BLOCK_BYTES = 256 * 1024;
+std::array<char, OUTPUT_BLOCK_BYTES> output_block;
+std::size_t output_length = 0;
+bool output_lost = false;
 
 // "\r" and 80 blanks: with the 81-column window it blanks a row without wrapping.
 constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
 
 constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
 
+// Going on with every line lost would look like success to a script, so a
+// pipe or file that refuses the text ends the program. A terminal that
+// refuses it is left alone: the user sees what is missing.
+void give_up_on_output(int error)
+{
+    if (output_is_terminal())
+        return;
+    output_lost = true;
+    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
+    std::exit(1);
+}
+
+void write_all(std::string_view bytes)
+{
+    while (!bytes.empty() && !output_lost) {
+        const long written = write_output(bytes.data(), bytes.size());
+        if (written <= 0) {
+            give_up_on_output(written < 0 ? errno : EIO);
+            return;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
 }
 
 void console_write(std::string_view text)
 {
-    // An empty view may hold no buffer at all, which fwrite must not be given.
-    if (!text.empty())
-        std::fwrite(text.data(), 1, text.size(), stdout);
+    if (text.size() > output_block.size() - output_length) {
+        console_flush();
+        if (text.size() > output_block.size()) {
+            write_all(text);
+            return;
+        }
+    }
+    text.copy(output_block.data() + output_length, text.size());
+    output_length += text.size();
 }
 
 void console_write_int(int value)
@@ -32,7 +72,9 @@ void console_write_int(int value)
 
 void console_flush()
 {
-    std::fflush(stdout);
+    const std::size_t length = output_length;
+    output_length = 0;
+    write_all({ output_block.data(), length });
 }
 
 int getfgcolor()

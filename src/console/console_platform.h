@@ -6,6 +6,10 @@
 // of the text written from now on.
 void set_attribute(int attribute);
 
+// Given by each platform: writes up to `size` bytes to standard output,
+// waiting while it cannot take them; the count written, or -1 with errno set.
+long write_output(const char* bytes, unsigned long size);
+
 // Given by the shared half: n erase lines, each blanking a row and ending it.
 void write_erase_lines(int n);
 

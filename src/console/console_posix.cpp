@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -35,12 +36,6 @@ struct termios original_input_mode;
 volatile std::sig_atomic_t raw_input_active = 0;
 bool restore_registered = false;
 
-bool output_is_terminal()
-{
-    static const bool terminal = isatty(STDOUT_FILENO) == 1;
-    return terminal;
-}
-
 void write_cursor_move(int rows, char direction)
 {
     console_write("\x1b[");
@@ -64,7 +59,7 @@ void restore_terminal_now()
 
 void restore_terminal_at_exit()
 {
-    std::fflush(stdout);
+    console_flush();
     restore_terminal_now();
 }
 
@@ -145,7 +140,14 @@ void ClearScreen()
 
 bool input_is_terminal()
 {
-    return isatty(STDIN_FILENO) == 1;
+    static const bool terminal = isatty(STDIN_FILENO) == 1;
+    return terminal;
+}
+
+bool output_is_terminal()
+{
+    static const bool terminal = isatty(STDOUT_FILENO) == 1;
+    return terminal;
 }
 
 bool read_key()
@@ -167,6 +169,22 @@ bool read_key()
     tcsetattr(STDIN_FILENO, TCSANOW, &original_input_mode);
     raw_input_active = 0;
     return got == 1;
+}
+
+long write_output(const char* bytes, unsigned long size)
+{
+    for (;;) {
+        const ssize_t written = write(STDOUT_FILENO, bytes, size);
+        if (written >= 0)
+            return static_cast<long>(written);
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            // Output left non-blocking by whoever started us: wait until it takes more.
+            pollfd writable { STDOUT_FILENO, POLLOUT, 0 };
+            poll(&writable, 1, -1);
+        } else if (errno != EINTR) {
+            return -1;
+        }
+    }
 }
 
 long read_input(char* buffer, unsigned long size)

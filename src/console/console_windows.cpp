@@ -41,12 +41,6 @@ bool is_console(HANDLE handle)
     return GetConsoleMode(handle, &mode) != 0;
 }
 
-bool output_is_console()
-{
-    static const bool console = is_console(output_handle());
-    return console;
-}
-
 // Flushes first: bytes still in the stdio buffer must reach the console
 // before the cursor is read or moved or the colours change.
 CONSOLE_SCREEN_BUFFER_INFO screen_buffer_info()
@@ -91,7 +85,7 @@ BOOL WINAPI restore_on_break(DWORD)
 
 void register_restore()
 {
-    if (restore_registered || !output_is_console())
+    if (restore_registered || !output_is_terminal())
         return;
     restore_registered = true;
     start_attribute = screen_buffer_info().wAttributes;
@@ -103,7 +97,7 @@ void register_restore()
 
 void set_attribute(int attribute)
 {
-    if (!output_is_console()) {
+    if (!output_is_terminal()) {
         redirected_attribute = attribute & 0xFF;
         return;
     }
@@ -114,7 +108,7 @@ void set_attribute(int attribute)
 void setup_window()
 {
     register_restore();
-    if (!output_is_console()) {
+    if (!output_is_terminal()) {
         set_attribute(WINDOW_ATTRIBUTE);
         return;
     }
@@ -124,14 +118,14 @@ void setup_window()
 
 int getcolors()
 {
-    if (!output_is_console())
+    if (!output_is_terminal())
         return redirected_attribute;
     return screen_buffer_info().wAttributes;
 }
 
 void ClearLines(int n)
 {
-    if (!output_is_console()) {
+    if (!output_is_terminal()) {
         write_erase_lines(n);
         return;
     }
@@ -142,7 +136,7 @@ void ClearLines(int n)
 
 void cursor_reposition(int up, int right)
 {
-    if (output_is_console())
+    if (output_is_terminal())
         move_cursor_from(screen_buffer_info().dwCursorPosition, up, right);
 }
 
@@ -159,7 +153,7 @@ void SystemPause()
 
 void ClearScreen()
 {
-    if (output_is_console())
+    if (output_is_terminal())
         run_command("CLS");
     else
         console_write("\f");
@@ -167,7 +161,20 @@ void ClearScreen()
 
 bool input_is_terminal()
 {
-    return is_console(GetStdHandle(STD_INPUT_HANDLE));
+    static const bool console = is_console(GetStdHandle(STD_INPUT_HANDLE));
+    return console;
+}
+
+bool output_is_terminal()
+{
+    static const bool console = is_console(output_handle());
+    return console;
+}
+
+// Text mode turns each "\n" into the CR LF of Windows text.
+long write_output(const char* bytes, unsigned long size)
+{
+    return _write(_fileno(stdout), bytes, static_cast<unsigned>(size));
 }
 
 // PAUSE shows its one-row key prompt and waits for a key. The row must end

@@ -1,1 +1,7 @@
 subnetter_add_test(e2e_tests e2e/sessions_test.cpp)
+
+# Runs the program under a shell with its output refused, so not in a cross build.
+if(NOT (CMAKE_CROSSCOMPILING OR WIN32))
+  add_test(NAME e2e.refused_output_ends_with_status_1
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/refused_output.sh $<TARGET_FILE:subnetter>)
+endif()
