@@ -5,10 +5,13 @@
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "modes/quick_export.h"
-#include "modes/subnet_lines.h"
+#include "modes/subnet_walk.h"
+#include "report/address_lines.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
 #include "report/text_line.h"
+
+#include <array>
 
 namespace {
 
@@ -74,7 +77,7 @@ void pause_after_subnet()
     ClearLines(2);
 }
 
-void list_subnet(Calculation& c)
+void list_subnet(Calculation& c, const SectionForm& form, const SubnetNumber& number)
 {
     if (c.subnet_index == 1) {
         move_to_classful_network(c);
@@ -85,13 +88,20 @@ void list_subnet(Calculation& c)
     net_bits_from_octets(c);
     ++c.listed_count;
 
-    TextLine heading;
-    heading << SUBNET_HEADING_START << c.subnet_index << '/' << c.subnets << "\n\n";
-    report_heading(c, heading.view(), heading.view());
-    report_subnet_addresses(c, LABEL_LAST_HOST);
-    report_text(c, {}, FILE_RULE);
-    if (shows_on_screen(c))
-        pause_after_subnet();
+    std::array<char, SECTION_ROOM> section;
+    report_subnet_section(c, put_section(section.data(), form, number, walk_subnet(c)));
+    pause_after_subnet();
+}
+
+// Every subnet of the range, shown one at a time.
+void list_on_screen(Calculation& c)
+{
+    const SectionForm form = section_form(c, LABEL_LAST_HOST);
+    SubnetNumber number = subnet_number(c.skip_index);
+    for (c.subnet_index = c.skip_index; c.subnet_index <= c.range_end; ++c.subnet_index) {
+        list_subnet(c, form, number);
+        count_up(number);
+    }
 }
 
 }
@@ -117,6 +127,5 @@ void standard_mode(Calculation& c)
         export_every_subnet(c);
         return;
     }
-    for (c.subnet_index = c.skip_index; c.subnet_index <= c.range_end; ++c.subnet_index)
-        list_subnet(c);
+    list_on_screen(c);
 }

@@ -6,10 +6,13 @@
 #include "console/console.h"
 #include "dialogs/prefix_derivation.h"
 #include "menu/options_menu.h"
-#include "modes/subnet_lines.h"
+#include "modes/subnet_walk.h"
+#include "report/address_lines.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
 #include "report/text_line.h"
+
+#include <array>
 
 namespace {
 
@@ -111,10 +114,11 @@ void report_subnet(Calculation& c)
     TextLine new_hosts;
     new_hosts << "# New Hosts         : " << c.vlsm_hosts << "+2 (Network IP & Broadcast IP)\n";
     report_text(c, new_hosts.view(), new_hosts.view());
-    const auto& [m1, m2, m3, m4] = c.mask_bits;
-    report_address_line(c, LABEL_NEW_MASK, m1, m2, m3, m4,
-        c.mask_octets[0], c.mask_octets[1], c.mask_octets[2], c.mask_octets[3], c.prefix);
-    report_subnet_addresses(c, LABEL_LAST_NETWORK);
+    report_address_line(c, LABEL_NEW_MASK, c.mask_octets);
+    std::array<char, SECTION_ROOM> lines;
+    const SubnetAddresses addresses = walk_subnet(c);
+    const char* end = put_address_lines(lines.data(), section_form(c, LABEL_LAST_NETWORK), addresses);
+    report_address_lines(c, std::string_view(lines.data(), static_cast<std::size_t>(end - lines.data())));
 
     TextLine used;
     used << "# Used Hosts        : " << c.used_hosts << '/' << c.hosts + 2 << ":\n";

@@ -1,8 +1,5 @@
-// report_lines.h -- the forms of every report line, on screen and in the export file.
+// report_lines.h -- the labels, titles and rules of the report, and its title bars on screen and in the file.
 #pragma once
-
-#include "address/octet_bits.h"
-#include "report/text_line.h"
 
 #include <cstdio>
 #include <string_view>
@@ -30,22 +27,6 @@ inline constexpr std::string_view TITLE_VLSM_MODE = "                  << VARIAB
 // Rule lines: 79 underscores on screen, 81 in the file.
 inline constexpr std::string_view SCREEN_RULE = "_______________________________________________________________________________\n";
 inline constexpr std::string_view FILE_RULE = "_________________________________________________________________________________\n";
-
-// The binary form in green, then " : " in white. No line end.
-void print_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth);
-
-// "a.b.c.d" in white, "/prefix" and a line end in green, then white again.
-void print_decimal_ip_form(int first, int second, int third, int fourth, int prefix);
-
-// The file's twins of the two screen forms append to the line being formed for
-// the export file, which is then written at once: a large export writes
-// millions of address lines.
-
-// The binary form and " : " (3 bytes), without colours. No line end.
-void output_binary_ip_form(const OctetBits& first, const OctetBits& second, const OctetBits& third, const OctetBits& fourth, TextLine& file_line);
-
-// "a.b.c.d/prefix" and a line end.
-void output_decimal_ip_form(int first, int second, int third, int fourth, int prefix, TextLine& file_line);
 
 // Rule, title in green, rule: the screen title bar.
 void print_title_bar(std::string_view title);

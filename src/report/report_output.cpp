@@ -3,8 +3,11 @@
 
 #include "address/subnet_math.h"
 #include "console/console.h"
+#include "report/address_lines.h"
 #include "report/report_lines.h"
 #include "report/text_line.h"
+
+#include <array>
 
 namespace {
 
@@ -16,6 +19,11 @@ constexpr std::string_view HOSTS_SUFFIX = "+2 (Network IP & Broadcast IP)\n";
 void write_to_file(const Calculation& calculation, std::string_view text)
 {
     std::fwrite(text.data(), 1, text.size(), calculation.export_file);
+}
+
+std::string_view text_between(const char* start, const char* end)
+{
+    return { start, static_cast<std::size_t>(end - start) };
 }
 
 // The classful prefixes get the classful wording whatever the class letter.
@@ -41,22 +49,28 @@ bool writes_to_file(const Calculation& calculation)
     return calculation.export_answer == 0 && calculation.export_file != nullptr;
 }
 
-void report_address_line(const Calculation& calculation, std::string_view label,
-    const OctetBits& b1, const OctetBits& b2, const OctetBits& b3, const OctetBits& b4,
-    int d1, int d2, int d3, int d4, int prefix)
+void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets)
 {
-    if (shows_on_screen(calculation)) {
-        console_write(label);
-        print_binary_ip_form(b1, b2, b3, b4);
-        print_decimal_ip_form(d1, d2, d3, d4, prefix);
-    }
-    if (writes_to_file(calculation)) {
-        TextLine line;
-        line << label;
-        output_binary_ip_form(b1, b2, b3, b4, line);
-        output_decimal_ip_form(d1, d2, d3, d4, prefix, line);
-        write_to_file(calculation, line.view());
-    }
+    std::array<char, ADDRESS_LINE_ROOM> line;
+    const char* end = put_address_line(line.data(), address_line_start(label), address_of(octets),
+        prefix_suffix(calculation.prefix));
+    report_address_lines(calculation, text_between(line.data(), end));
+}
+
+void report_address_lines(const Calculation& calculation, std::string_view lines)
+{
+    if (shows_on_screen(calculation))
+        show_address_lines(lines);
+    if (writes_to_file(calculation))
+        write_to_file(calculation, lines);
+}
+
+void report_subnet_section(const Calculation& calculation, const SectionParts& section)
+{
+    if (shows_on_screen(calculation))
+        show_section(section);
+    if (writes_to_file(calculation))
+        write_to_file(calculation, text_between(section.heading, section.end));
 }
 
 void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
@@ -99,18 +113,12 @@ void report_information_block(Calculation& c)
     hosts_line << LABEL_HOSTS_PER_SUBNET << c.hosts << HOSTS_SUFFIX;
     report_value_line(c, hosts_line);
 
-    const auto& [i1, i2, i3, i4] = c.ip_bits;
-    report_address_line(c, LABEL_IPV4_ADDRESS, i1, i2, i3, i4,
-        c.ip_octets[0], c.ip_octets[1], c.ip_octets[2], c.ip_octets[3], c.prefix);
-    const auto& [m1, m2, m3, m4] = c.mask_bits;
-    report_address_line(c, LABEL_NETWORK_MASK, m1, m2, m3, m4,
-        c.mask_octets[0], c.mask_octets[1], c.mask_octets[2], c.mask_octets[3], c.prefix);
+    report_address_line(c, LABEL_IPV4_ADDRESS, c.ip_octets);
+    report_address_line(c, LABEL_NETWORK_MASK, c.mask_octets);
 
     for (std::size_t k = 0; k < 4; ++k) {
         logical_and_algorithm(c.ip_bits[k], c.mask_bits[k], c.net_bits[k]);
         c.net_octets[k] = BinaryArrayToDecimalInteger(c.net_bits[k]);
     }
-    const auto& [n1, n2, n3, n4] = c.net_bits;
-    report_address_line(c, LABEL_CURRENT_NETWORK, n1, n2, n3, n4,
-        c.net_octets[0], c.net_octets[1], c.net_octets[2], c.net_octets[3], c.prefix);
+    report_address_line(c, LABEL_CURRENT_NETWORK, c.net_octets);
 }

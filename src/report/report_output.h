@@ -5,17 +5,22 @@
 #pragma once
 
 #include "calculation.h"
+#include "report/address_lines.h"
 
 #include <string_view>
 
 bool shows_on_screen(const Calculation& calculation);
 bool writes_to_file(const Calculation& calculation);
 
-// Label, binary form of the four bit arrays, decimal form of the four octets
-// with "/prefix".
-void report_address_line(const Calculation& calculation, std::string_view label,
-    const OctetBits& b1, const OctetBits& b2, const OctetBits& b3, const OctetBits& b4,
-    int d1, int d2, int d3, int d4, int prefix);
+// The address line of `label` and the four octets, with the calculation's prefix.
+void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets);
+
+// Whole address lines as put_address_line forms them.
+void report_address_lines(const Calculation& calculation, std::string_view lines);
+
+// A subnet section as put_section formed it: on screen the heading in green
+// and the address lines; in the file all of it, rule included, in one write.
+void report_subnet_section(const Calculation& calculation, const SectionParts& section);
 
 // A value line or any other text in the current colour; `file_text` may differ
 // from what the screen shows.
