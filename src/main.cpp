@@ -111,7 +111,7 @@ void show_report_title(Calculation& c)
 // without export, so its results are at least shown on the screen.
 void start_export(Calculation& c)
 {
-    open_export_file(c.export_count, c.file_name, c.export_file);
+    open_export_file(c.export_count, c.file_name, c.export_file, c.quick_answer == 0);
     if (c.export_file == nullptr)
         c.export_answer = c.quick_answer = 1;
 }

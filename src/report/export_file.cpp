@@ -11,6 +11,11 @@
 
 namespace {
 
+// A listing shown on screen hands the file one subnet at a time; they go out
+// in writes of this size.
+constexpr std::size_t FILE_BUFFER_BYTES = 256 * 1024;
+std::array<char, FILE_BUFFER_BYTES> file_buffer;
+
 // Why the first block written in bulk failed. The stream keeps only the fact
 // of a failure, and errno is long overwritten by the time the file is closed.
 int block_write_error = 0;
@@ -31,7 +36,7 @@ void show_file_error(std::string_view what, const std::array<char, 30>& file_nam
 
 }
 
-void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file)
+void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file, bool whole_blocks)
 {
     ++export_count;
     TextLine name;
@@ -45,6 +50,11 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
         show_file_error("Results can not be exported to file", file_name, errno);
         return;
     }
+    // Whole blocks copied through a buffer would only cost time.
+    if (whole_blocks)
+        std::setvbuf(export_file, nullptr, _IONBF, 0);
+    else
+        std::setvbuf(export_file, file_buffer.data(), _IOFBF, file_buffer.size());
     output_title_bar(TITLE_INFORMATION, export_file);
 }
 

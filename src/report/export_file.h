@@ -8,12 +8,13 @@
 // Takes the next export number, names the file after it, creates or empties it
 // in the current folder and writes the information title block. When the file
 // cannot be created, says so in red with the system's reason and leaves
-// export_file null; the number stays used.
-void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file);
+// export_file null; the number stays used. A file written in `whole_blocks`
+// gets each write as it is; any other gathers its lines into writes of 256 KiB.
+void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file, bool whole_blocks);
 
-// Writes a large block of the listing, which passes the stream's small buffer
-// straight to the file. False when the write failed; its reason is kept for
-// the closing message.
+// Writes a large block of the listing, in one write when the file was opened
+// for whole blocks. False when the write failed; its reason is kept for the
+// closing message.
 bool write_export_block(std::FILE* export_file, std::string_view bytes);
 
 // Closes the file and erases the closing prompt row, then tells whether every
