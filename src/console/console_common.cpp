@@ -5,6 +5,7 @@
 #include "console/answer_reader.h"
 #include "console/console_platform.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -41,7 +42,9 @@ void give_up_on_output(int error)
 void write_all(std::string_view bytes)
 {
     while (!bytes.empty() && !output_lost) {
-        const long written = write_output(bytes.data(), bytes.size());
+        // At most a block: the platform's count is narrower than size_t on 64-bit Windows.
+        const auto size = static_cast<unsigned long>(std::min(bytes.size(), OUTPUT_BLOCK_BYTES));
+        const long written = write_output(bytes.data(), size);
         if (written <= 0) {
             give_up_on_output(written < 0 ? errno : EIO);
             return;
