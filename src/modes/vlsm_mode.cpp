@@ -118,7 +118,7 @@ void report_subnet(Calculation& c)
     std::array<char, SECTION_ROOM> lines;
     const SubnetAddresses addresses = walk_subnet(c);
     const char* end = put_address_lines(lines.data(), section_form(c, LABEL_LAST_NETWORK), addresses);
-    report_address_lines(c, std::string_view(lines.data(), static_cast<std::size_t>(end - lines.data())));
+    report_address_lines(c, text_between(lines.data(), end));
 
     TextLine used;
     used << "# Used Hosts        : " << c.used_hosts << '/' << c.hosts + 2 << ":\n";

@@ -43,14 +43,28 @@ constexpr auto OCTET_DECIMAL = [] {
     return table;
 }();
 
+ShortText short_text(std::string_view text)
+{
+    ShortText kept;
+    kept.length = text.copy(kept.bytes.data(), kept.bytes.size());
+    return kept;
+}
+
+char* put(char* at, const ShortText& text)
+{
+    std::memcpy(at, text.bytes.data(), text.bytes.size());
+    return at + text.length;
+}
+
+char* put(char* at, std::string_view text)
+{
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
 unsigned octet_of(Address address, std::size_t k)
 {
     return (address >> (24 - 8 * k)) & 0xFF;
-}
-
-std::string_view text_between(const char* start, const char* end)
-{
-    return { start, static_cast<std::size_t>(end - start) };
 }
 
 char* put_number(char* at, const SubnetNumber& number)
@@ -75,25 +89,6 @@ void show_line_in_colour(std::string_view line)
     setfgcolor(COLOR_WHITE);
 }
 
-}
-
-ShortText short_text(std::string_view text)
-{
-    ShortText kept;
-    kept.length = text.copy(kept.bytes.data(), kept.bytes.size());
-    return kept;
-}
-
-char* put(char* at, const ShortText& text)
-{
-    std::memcpy(at, text.bytes.data(), text.bytes.size());
-    return at + text.length;
-}
-
-char* put(char* at, std::string_view text)
-{
-    std::memcpy(at, text.data(), text.size());
-    return at + text.size();
 }
 
 ShortText prefix_suffix(int prefix)

@@ -20,16 +20,18 @@ inline Address address_of(const std::array<int, 4>& octets)
     return address;
 }
 
+// The text formed from `start` up to `end`.
+inline std::string_view text_between(const char* start, const char* end)
+{
+    return { start, static_cast<std::size_t>(end - start) };
+}
+
 // A short text kept with room to spare: put with one fixed-size copy, after
 // which the write position moves on by its true length only.
 struct ShortText {
     std::array<char, 16> bytes {};
     std::size_t length = 0;
 };
-
-ShortText short_text(std::string_view text);
-char* put(char* at, const ShortText& text);
-char* put(char* at, std::string_view text);
 
 // "/prefix" and the line end, which close every address line of a calculation.
 ShortText prefix_suffix(int prefix);
@@ -59,7 +61,6 @@ char* put_address_line(char* at, const AddressLineStart& start, Address address,
 // on a terminal the label white, the binary form green, the separator and the
 // decimal form white, the suffix green.
 void show_address_lines(std::string_view lines);
-
 
 // A subnet of prefix 30 has only the gateway and the last host as usable
 // addresses, so it has no First Host IP line.

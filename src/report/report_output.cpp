@@ -21,11 +21,6 @@ void write_to_file(const Calculation& calculation, std::string_view text)
     std::fwrite(text.data(), 1, text.size(), calculation.export_file);
 }
 
-std::string_view text_between(const char* start, const char* end)
-{
-    return { start, static_cast<std::size_t>(end - start) };
-}
-
 // The classful prefixes get the classful wording whatever the class letter.
 bool is_classful_prefix(int prefix)
 {
