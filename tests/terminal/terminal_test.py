@@ -131,6 +131,7 @@ class TerminalTest(unittest.TestCase):
         self.assertColours(("Total Sub Networks", GREEN), ("# Please set the range", WHITE))
         self.answer(("Input: _ _", "0 0"), until=PAUSE)
         self.assertScreen("typical_report.txt")
+        self.assertColours(("/26", GREEN), ("Sub Network 1/4", GREEN), ("# Network IP", WHITE))
         for subnet in (2, 3, 4):
             self.keys("x")  # one key press, no Enter
             self.wait_until(lambda: f"Sub Network {subnet}/4" in self.screen()
