@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# large_exports.sh -- times big quick exports and the longest skip walk against dd writing as many bytes.
+# large_exports.sh -- times big quick exports, scripted listings and the longest skip walk.
 #
-# Usage: bench/large_exports.sh [FOLDER] [PAIRS]   (run by hand; needs about 4 GB free in FOLDER)
+# Usage: bench/large_exports.sh [FOLDER] [PAIRS]   (run by hand; needs about 5 GB free in FOLDER)
 # Builds a release subnetter, then in FOLDER times the quick export of 10.0.0.1
 # at prefixes 30 (every one of 4,194,304 subnets, about 1.7 GB), 22 and 26, and
 # the skip walk from the first to the last subnet of 10.0.0.1/30 (16,777,212
 # single steps) on screen, with its one pause.
+#
+# Scripted listings: every subnet of 10.0.0.1/30 and /26 on screen, the
+# answers from a file (0 0, then one line per pause), standard output to a
+# file in FOLDER; and the /30 listing shown on screen and exported (Quick
+# Export N). PAIRS alternating runs of the quick export of the same network
+# and of the listing; medians of the listing's wall time and user CPU, and of
+# the ratios listing/quick export.
 #
 # Page cache: PAIRS (default 5) alternating runs of the program and of
 # `dd bs=1M` writing as many bytes, each into a fresh file (the old one removed
@@ -23,28 +30,29 @@ mkdir -p "$folder"
 
 [ -x /usr/bin/time ] || { echo "installing time (for user CPU and peak memory)"; apt-get update -qq && apt-get install -y -qq time; }
 free_kib=$(df --output=avail -k "$folder" | tail -1)
-[ "$free_kib" -gt 4000000 ] || { echo "need about 4 GB free in $folder" >&2; exit 1; }
+[ "$free_kib" -gt 5000000 ] || { echo "need about 5 GB free in $folder" >&2; exit 1; }
 
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target subnetter >/dev/null
 subnetter="$build/subnetter"
 cd "$folder"
-trap 'rm -f "$folder"/Result_*.txt "$folder"/dd.out "$folder"/screen.out "$folder"/time.out "$folder"/answers.txt "$folder"/check.out' EXIT
+trap 'rm -f "$folder"/Result_*.txt "$folder"/dd.out "$folder"/screen.out "$folder"/time.out "$folder"/*answers.txt "$folder"/check.out' EXIT
 
 elapsed_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }'; }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# One run of the calculator on answers.txt; sets seconds, user, peak_kib and
-# bytes (of the export, or else of the screen). With "disk", until the export is on the disk.
-run_program() { # [disk]
-  rm -f Result_*.txt
+# One run of the calculator on ANSWERS (default answers.txt); sets seconds, user, peak_kib and
+# bytes (of the export, or else of the screen; "both" adds them). With "disk", until the export is on the disk.
+run_program() { # [disk|both] [ANSWERS]
+  rm -f Result_*.txt screen.out
   [ "${1:-}" = disk ] && sync
   local start=$EPOCHREALTIME
-  /usr/bin/time -f '%U %M' -o time.out "$subnetter" < answers.txt > screen.out
+  /usr/bin/time -f '%U %M' -o time.out "$subnetter" < "${2:-answers.txt}" > screen.out
   [ "${1:-}" = disk ] && [ -e Result_1.txt ] && sync --data Result_1.txt
   seconds=$(elapsed_since "$start")
   read -r user peak_kib < time.out
-  if [ -e Result_1.txt ]; then bytes=$(stat -c %s Result_1.txt); else bytes=$(stat -c %s screen.out); fi
+  if [ "${1:-}" = both ]; then bytes=$(( $(stat -c %s Result_1.txt) + $(stat -c %s screen.out) ))
+  elif [ -e Result_1.txt ]; then bytes=$(stat -c %s Result_1.txt); else bytes=$(stat -c %s screen.out); fi
 }
 
 # dd writing `bytes` bytes into a fresh file; sets dd_seconds.
@@ -84,6 +92,28 @@ quick_export() { # prefix
   measure "quick export 10.0.0.1/$1"
 }
 
+# Every subnet of 10.0.0.1/PREFIX on screen, answered as a script would: all
+# of them, then one line per pause. "export" exports it too (Quick Export N).
+listing() { # prefix [export]
+  local subnets=$(( 1 << ($1 - 8) )) name="listing 10.0.0.1/$1" answers="\n1 4 9 N\n" ending='2\n' both=
+  [ -n "${2:-}" ] && { name="$name shown and exported"; answers="\n1 4 9 Y N\n"; ending='2\n\n'; both=both; }
+  printf '\n1 4 9 Y Y\n10.0.0.1\n%s\n2\n\n' "$1" > quick_answers.txt
+  { printf "$answers"'10.0.0.1\n%s\n0 0\n' "$1"; awk -v n="$subnets" 'BEGIN { for (i = 0; i < n; i++) print "" }'; printf "$ending"; } > listing_answers.txt
+  local walls=() users=() quick_walls=() ratios=()
+  for _ in $(seq "$pairs"); do
+    run_program "" quick_answers.txt
+    quick_walls+=("$seconds")
+    run_program "$both" listing_answers.txt
+    walls+=("$seconds"); users+=("$user")
+    ratios+=("$(awk -v a="$seconds" -v b="${quick_walls[-1]}" 'BEGIN { print a / b }')")
+  done
+  local wall; wall=$(median "${walls[@]}")
+  printf '%-34s %13d B  page cache: %7.3f s, user CPU %5.2f s, peak %5d KiB, %6.0f MB/s, quick export %7.3f s, median ratio x%.2f\n' \
+    "$name" "$bytes" "$wall" "$(median "${users[@]}")" "$peak_kib" \
+    "$(awk -v b="$bytes" -v s="$wall" 'BEGIN { print b / s / 1e6 }')" "$(median "${quick_walls[@]}")" "$(median "${ratios[@]}")"
+  rm -f Result_*.txt screen.out
+}
+
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(df --output=fstype "$folder" | tail -1) on $(df --output=source "$folder" | tail -1); $pairs pairs"
 quick_export 30
 echo "independent check of the /30 file:"
@@ -94,6 +124,9 @@ echo "size $( [ "$(stat -c %s Result_1.txt)" = "$size" ] && echo matches || echo
 echo "sha256 $( [ "$(sha256sum < Result_1.txt | cut -d' ' -f1)" = "$sum" ] && echo matches || echo DIFFERS )"
 quick_export 22
 quick_export 26
+listing 30
+listing 26
+listing 30 export
 
 printf '\n1 4 9 N\n10.0.0.1\n30\n4194304 4194304\n\n2\n' > answers.txt
 measure "skip walk to subnet 4194304 (/30)" no-dd
