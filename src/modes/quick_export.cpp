@@ -1,12 +1,11 @@
 // quick_export.cpp -- every subnet of the classful network, formed into large blocks for the export file.
 #include "modes/quick_export.h"
 
+#include "report/address_lines.h"
 #include "report/export_file.h"
 #include "report/report_lines.h"
-#include "report/address_lines.h"
 
 #include <array>
-#include <string_view>
 
 namespace {
 
@@ -19,7 +18,7 @@ std::array<char, BLOCK_BYTES> block;
 // False once a write to the file has failed: forming the rest would be wasted.
 bool write_block(std::FILE* file, const char* end)
 {
-    return write_export_block(file, std::string_view(block.data(), static_cast<std::size_t>(end - block.data())));
+    return write_export_block(file, text_between(block.data(), end));
 }
 
 SubnetAddresses subnet_addresses(Address network, Address size)

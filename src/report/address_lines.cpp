@@ -3,7 +3,6 @@
 
 #include "calculation.h"
 #include "console/console.h"
-#include "report/report_lines.h"
 #include "report/text_line.h"
 
 #include <cstring>
@@ -11,7 +10,8 @@
 namespace {
 
 constexpr std::size_t BINARY_COLUMN = LABEL_NETWORK_IP.size();
-constexpr std::size_t SEPARATOR_COLUMN = DECIMAL_COLUMN - 3;
+constexpr std::string_view SEPARATOR = " : ";
+constexpr std::size_t SEPARATOR_COLUMN = DECIMAL_COLUMN - SEPARATOR.size();
 
 // The text of every octet value in both forms, made at compile time, so that
 // no digit of a large listing is worked out more than once.
@@ -81,7 +81,7 @@ void show_line_in_colour(std::string_view line)
     setfgcolor(COLOR_GREEN);
     console_write(line.substr(BINARY_COLUMN, SEPARATOR_COLUMN - BINARY_COLUMN));
     setfgcolor(COLOR_WHITE);
-    console_write(line.substr(SEPARATOR_COLUMN, DECIMAL_COLUMN - SEPARATOR_COLUMN));
+    console_write(line.substr(SEPARATOR_COLUMN, SEPARATOR.size()));
     setfgcolor(COLOR_WHITE);
     console_write(line.substr(DECIMAL_COLUMN, suffix_column - DECIMAL_COLUMN));
     setfgcolor(COLOR_GREEN);
@@ -103,7 +103,7 @@ AddressLineStart address_line_start(std::string_view label)
     AddressLineStart start;
     start.columns.fill('.');
     label.copy(start.columns.data(), BINARY_COLUMN);
-    std::memcpy(start.columns.data() + SEPARATOR_COLUMN, " : ", 3);
+    SEPARATOR.copy(start.columns.data() + SEPARATOR_COLUMN, SEPARATOR.size());
     return start;
 }
 

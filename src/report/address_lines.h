@@ -1,6 +1,8 @@
 // address_lines.h -- address lines and the subnet sections made of them, formed in one place for the file and the screen.
 #pragma once
 
+#include "report/report_lines.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -36,9 +38,10 @@ struct ShortText {
 // "/prefix" and the line end, which close every address line of a calculation.
 ShortText prefix_suffix(int prefix);
 
-// A 22-character label, the binary form (35) and " : " fill the same 60
-// columns of every address line; the decimal form starts after them.
-inline constexpr std::size_t DECIMAL_COLUMN = 60;
+// A label, the binary form and " : " fill the same 60 columns of every
+// address line; the decimal form starts after them.
+inline constexpr std::size_t DECIMAL_COLUMN =
+    LABEL_NETWORK_IP.size() + std::string_view("bbbbbbbb.bbbbbbbb.bbbbbbbb.bbbbbbbb : ").size();
 
 // The columns of an address line that only its label changes: the label, the
 // dots of the binary form and the separator.
