@@ -4,6 +4,7 @@
 
 #include "console/answer_reader.h"
 #include "console/console_platform.h"
+#include "console/screen_rows.h"
 
 #include <array>
 #include <cerrno>
@@ -21,7 +22,10 @@ std::array<char, OUTPUT_BLOCK_BYTES> output_block;
 std::size_t output_length = 0;
 bool output_lost = false;
 
-// "\r" and 80 blanks: with the 81-column window it blanks a row without wrapping.
+int (*way_out)() = nullptr;
+
+// An erased row as a pipe or file gets it: "\r" and 80 blanks, a blank row of
+// the 81-column window.
 constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
 
 constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
@@ -54,6 +58,8 @@ void write_all(std::string_view bytes)
 
 void console_write(std::string_view text)
 {
+    if (output_is_terminal())
+        track_drawn(text);
     if (text.size() > output_block.size() - output_length) {
         console_flush();
         if (text.size() > output_block.size()) {
@@ -102,10 +108,21 @@ void setcolors(int foreground, int background)
     set_attribute(((background << 4) & 0xFF) | (foreground & 15));
 }
 
+void set_way_out(int (*save_open_work)())
+{
+    way_out = save_open_work;
+}
+
+int save_on_way_out()
+{
+    return way_out != nullptr ? way_out() : 0;
+}
+
 void end_program()
 {
+    const int status = save_on_way_out();
     console_flush();
-    std::exit(0);
+    std::exit(status);
 }
 
 void write_erase_lines(int n)

@@ -1,6 +1,7 @@
 // quick_export.cpp -- every subnet of the classful network, formed from octet text tables into large blocks.
 #include "modes/quick_export.h"
 
+#include "console/console.h"
 #include "modes/subnet_lines.h"
 #include "report/export_file.h"
 #include "report/report_lines.h"
@@ -218,6 +219,8 @@ void export_every_subnet(Calculation& c)
             if (!write_block(c.export_file, at))
                 return;
             at = block.data();
+            // A class A listing takes a while: a signal meanwhile finds whole subnets in the file.
+            act_on_signals();
         }
         count_up(number);
         at = put_section(at, listing, number, network);
