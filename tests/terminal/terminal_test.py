@@ -24,8 +24,9 @@ SPLASH, PAUSE, CLOSING = "PRESS ANY KEY TO ENTER IN PROGRAM:", "Press any key to
 INTERRUPTED, END_OF_INPUT = 130, [(CLOSING, "C-d")]  # the status after Ctrl-C; (prompt, key) steps
 # Keys that send several bytes (an arrow, F1, Alt+x, a two-byte character): each answers one pause alone.
 SPLASH_KEY, PAUSE_KEYS = ["Right"], [["Up"], ["F1"], ["M-x"], ["-l", "\u00e9"]]
-# Refused answers at each question: from one character to several rows, after an empty line, after a tab.
-REFUSED = ["x", "x" * 73, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx"]
+# Refused answers at each question: from one character to several rows (67 after "False Input: " or
+# "Insert Prefix: " fills a row to its last column at 80 and at 41 columns), after an empty line, after a tab.
+REFUSED = ["x", "x" * 67, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx"]
 # The questions that refuse in place, each with the answers that take the session on to the next.
 QUESTIONS = [("Input:", "False", ["1", "4", "9", "Y", "N", ("form:", "192.168.1.77")]),
              ("Insert Prefix:", "The Prefix", ["28"]), ("Input: _ _", "False", ["0 0"])]
