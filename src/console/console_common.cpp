@@ -6,6 +6,7 @@
 #include "console/console_platform.h"
 #include "console/screen_rows.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -42,10 +43,13 @@ void give_up_on_output(int error)
     std::exit(1);
 }
 
+// At most this much per write, which a long of 32 bits (Windows) still counts.
+constexpr std::size_t MOST_BYTES_PER_WRITE = std::size_t { 1 } << 30;
+
 void write_all(std::string_view bytes)
 {
     while (!bytes.empty() && !output_lost) {
-        const long written = write_output(bytes.data(), bytes.size());
+        const long written = write_output(bytes.data(), static_cast<unsigned long>(std::min(bytes.size(), MOST_BYTES_PER_WRITE)));
         if (written <= 0) {
             give_up_on_output(written < 0 ? errno : EIO);
             return;
