@@ -8,6 +8,7 @@
 #include "console/screen_rows.h"
 #include "console/terminal_posix.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -126,8 +127,15 @@ void drop_pending_keys(std::size_t count)
     pending_length -= count;
 }
 
-// Takes one key press, all of its bytes. Bytes that do not make a whole key
-// within the rest time are taken as one.
+// Bytes that make no whole key, with nothing more to come, are one key.
+bool take_pending_bytes()
+{
+    const bool any = pending_length != 0;
+    pending_length = 0;
+    return any;
+}
+
+// Takes one key press, all of its bytes; false at end of input.
 bool take_key()
 {
     for (;;) {
@@ -136,16 +144,12 @@ bool take_key()
             drop_pending_keys(length);
             return true;
         }
-        if (pending_length == pending_keys.size() || (pending_length != 0 && !wait_for_input(KEY_REST_MILLISECONDS))) {
-            pending_length = 0;
-            return true;
-        }
+        const bool key_begun = pending_length != 0;
+        if (key_begun && (pending_length == pending_keys.size() || !wait_for_input(KEY_REST_MILLISECONDS)))
+            return take_pending_bytes();
         const long got = read_waiting(pending_keys.data() + pending_length, pending_keys.size() - pending_length);
-        if (got == 0) {
-            const bool any = pending_length != 0;
-            pending_length = 0;
-            return any;
-        }
+        if (got == 0)
+            return take_pending_bytes();
         pending_length += static_cast<std::size_t>(got);
     }
 }

@@ -95,7 +95,14 @@ void stop_until_continued()
     resume_terminal();
 }
 
-void act_on_flags()
+timespec as_timespec(int milliseconds)
+{
+    return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
+}
+
+}
+
+void act_on_signals()
 {
     if (termination_signal != 0)
         end_by_signal(termination_signal);
@@ -107,13 +114,6 @@ void act_on_flags()
         width_changed = 0;
         measure_screen_width();
     }
-}
-
-timespec as_timespec(int milliseconds)
-{
-    return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
-}
-
 }
 
 void catch_signals()
@@ -129,26 +129,21 @@ void catch_signals()
     }
 }
 
-void act_on_signals()
-{
-    act_on_flags();
-}
-
 bool wait_for_input(int milliseconds)
 {
     const timespec limit = as_timespec(milliseconds);
     for (;;) {
-        act_on_flags();
+        act_on_signals();
         sigset_t outside;
         sigprocmask(SIG_BLOCK, &caught_set, &outside);
-        int ready = -1;
-        errno = EINTR;
-        if (!any_flag()) {
-            fd_set input;
-            FD_ZERO(&input);
-            FD_SET(STDIN_FILENO, &input);
-            ready = pselect(STDIN_FILENO + 1, &input, nullptr, nullptr, milliseconds < 0 ? nullptr : &limit, &outside);
+        if (any_flag()) {
+            sigprocmask(SIG_SETMASK, &outside, nullptr);
+            continue;
         }
+        fd_set input;
+        FD_ZERO(&input);
+        FD_SET(STDIN_FILENO, &input);
+        const int ready = pselect(STDIN_FILENO + 1, &input, nullptr, nullptr, milliseconds < 0 ? nullptr : &limit, &outside);
         const int error = errno;
         sigprocmask(SIG_SETMASK, &outside, nullptr);
         // Interrupted, the flags are acted on above; any other failure is left
