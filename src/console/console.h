@@ -1,4 +1,4 @@
-// console.h -- colours, in-place erasing, the key pause and screen clearing.
+// console.h -- colours, in-place erasing, key reading, screen clearing and the ways out.
 //
 // Every byte the program shows goes through this layer, so that a terminal
 // gets its escape sequences and a pipe or file gets plain text.

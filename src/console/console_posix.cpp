@@ -83,18 +83,12 @@ void end_raw_input()
     raw_input_active = false;
 }
 
-void restore_terminal_at_exit()
-{
-    restore_terminal();
-    raw_input_active = false;
-}
-
 void register_restore()
 {
     if (restore_registered)
         return;
     restore_registered = true;
-    std::atexit(restore_terminal_at_exit);
+    std::atexit(restore_terminal);
     catch_signals();
 }
 
