@@ -52,9 +52,10 @@ if PROGRAM.suffix == ".exe":
     # itself): the closing answer 2 and the pause after it end the run. The splash key comes
     # from a line, as the console gives single keys only to PAUSE. Ctrl-C keeps its old handling
     # there; SIGTERM, SIGHUP and Ctrl-\\ are POSIX's. The console keeps the width it started with
-    # when the window is resized, so refusals are tried at that width alone.
+    # when the window is resized, so refusals are tried at that width alone. Its PAUSE passes over
+    # keys that type no character, such as the arrows: the pauses take x.
     GREY, INTERRUPTED, END_OF_INPUT = "39", 0, [(CLOSING, "2"), (CLOSING + " 2", "Enter"), (PAUSE, "x")]
-    SPLASH_KEY, SIGNALS, WIDTHS = ["Enter"], [("", None, "C-c", INTERRUPTED, 0)], [81]
+    SPLASH_KEY, PAUSE_KEYS, SIGNALS, WIDTHS = ["Enter"], [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
 
     def as_drawn(text):
         text = re.sub(r"^Can't recognize 'MODE .*\n.*\n", "", text, flags=re.M)
