@@ -148,6 +148,23 @@ bool take_key()
     }
 }
 
+// Keys typed ahead are read while input is still raw, so that none of them
+// reaches the next question as a line nobody saw typed; they wait for the
+// next pauses. What does not fit is a paste, not keys, and is dropped.
+void keep_keys_typed_ahead()
+{
+    std::array<char, 256> dropped;
+    while (wait_for_input(0)) {
+        const std::size_t room = pending_keys.size() - pending_length;
+        const ssize_t got = room != 0 ? read(STDIN_FILENO, pending_keys.data() + pending_length, room)
+                                      : read(STDIN_FILENO, dropped.data(), dropped.size());
+        if (got <= 0)
+            return;
+        if (room != 0)
+            pending_length += static_cast<std::size_t>(got);
+    }
+}
+
 }
 
 void set_attribute(int attribute)
@@ -244,6 +261,7 @@ bool read_key()
     console_flush();
     start_raw_input();
     const bool got = take_key();
+    keep_keys_typed_ahead();
     end_raw_input();
     return got;
 }
