@@ -158,6 +158,7 @@ class TerminalTest(unittest.TestCase):
 
     def test_typical_calculation_row_by_row(self):
         self.assertScreen("splash.txt")
+        self.assertIn("stty -g > before", self.capture("-S", "-"))  # the shell's rows kept in the scrollback
         self.assertColours((" 0  011000", GREEN), ("PRESS ANY KEY", GREEN))
         self.keys(*SPLASH_KEY, at=SPLASH, until="Input:")
         self.assertScreen("options_menu.txt")
