@@ -23,7 +23,8 @@ PATIENCE = 20  # seconds a screen may take to show what a step expects
 SPLASH, PAUSE, CLOSING = "PRESS ANY KEY TO ENTER IN PROGRAM:", "Press any key to continue . . .", "to RESET:"
 INTERRUPTED, END_OF_INPUT = 130, [(CLOSING, "C-d")]  # the status after Ctrl-C; (prompt, key) steps
 # Keys that send several bytes (an arrow, F1, Alt+x, a two-byte character): each answers one pause alone.
-SPLASH_KEY, PAUSE_KEYS = ["Right"], [["Up"], ["F1"], ["M-x"], ["-l", "\u00e9"]]
+# Escape alone is told from the start of a sequence by nothing following it.
+SPLASH_KEY, ESCAPE_ALONE, PAUSE_KEYS = ["Right"], ["Escape"], [["Up"], ["F1"], ["M-x"], ["-l", "\u00e9"]]
 # Refused answers at each question: from one character to several rows (67 after "False Input: " or
 # "Insert Prefix: " fills a row to its last column at 80 and at 41 columns), after an empty line, after a tab.
 REFUSED = ["x", "x" * 67, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx"]
@@ -58,7 +59,8 @@ if PROGRAM.suffix == ".exe":
     # screen of its own, with no history of the terminal's.
     GREY, INTERRUPTED, END_OF_INPUT = "39", 0, [(CLOSING, "2"), (CLOSING + " 2", "Enter"), (PAUSE, "x")]
     KEEPS_SCROLLBACK = False
-    SPLASH_KEY, PAUSE_KEYS, SIGNALS, WIDTHS = ["Enter"], [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
+    SPLASH_KEY = ESCAPE_ALONE = ["Enter"]
+    PAUSE_KEYS, SIGNALS, WIDTHS = [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
 
     def as_drawn(text):
         text = re.sub(r"^Can't recognize 'MODE .*\n.*\n", "", text, flags=re.M)
@@ -266,7 +268,7 @@ class TerminalTest(unittest.TestCase):
         self.assertScreen("options_menu.txt")
 
     def test_vlsm_dialogs_vanish_colours_and_end_of_input(self):
-        self.keys("Enter", at=SPLASH)
+        self.keys(*ESCAPE_ALONE, at=SPLASH)
         self.answer("1", "3", "10", "Y", ("decimal form:", "192.168.1.0"))
         self.keys("x", until="Input:")
         self.assertIn("New Prefix", self.screen())
