@@ -45,8 +45,8 @@ windows:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target subnetter
 
 # PACKAGE_BUILD/subnetter_VERSION_amd64.deb: the stripped program, its manual
-# page, copyright and changelog, installed under /usr.
-# Debian's build flags alone set the optimisation and the hardening, so no build type adds its own.
+# page, copyright and changelog, installed under /usr. Debian's build flags
+# alone set the optimisation and the hardening, so no build type adds its own.
 package:
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF -DSUBNETTER_DEBIAN_PACKAGE=ON
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package

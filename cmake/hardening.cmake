@@ -21,8 +21,8 @@ elseif(SUBNETTER_DEBIAN_PACKAGE)
       OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     separate_arguments(debian_${kind} UNIX_COMMAND "${flags}")
   endforeach()
-  # Debian 12's dpkg has no branch protection in that set yet; later ones add
-  # -fcf-protection on amd64, so it is added here where they would.
+  # Debian 12's dpkg has no branch protection in that set yet, where later ones
+  # give -fcf-protection on amd64: added here when it is missing.
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND NOT debian_CXXFLAGS MATCHES "-fcf-protection")
     list(APPEND debian_CXXFLAGS -fcf-protection)
   endif()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # 60-package.sh -- builds the Debian package and the Windows zip twice and compares
-# them, checks the package's hardening with lintian and the manual page with mandoc
-# and groff, installs, runs and removes the package, and runs the zip's exe under wine.
+# them, checks both programs' hardening, the package with lintian and the manual page
+# with mandoc and groff, installs, runs and removes the package, and runs the zip's
+# exe under wine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
