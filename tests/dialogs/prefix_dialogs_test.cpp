@@ -72,7 +72,7 @@ TEST(PrefixDerivation, CountsFollowFromTheAcceptedAnswer)
 // accepted and the key of the pause, the refusal blocks and binary-digit
 // messages shown, the accepted mask and its prefix. For every form a class
 // allows (255.255.255.x, 255.255.x.0, 255.x.0.0) one line refuses four masks
-// that each miss it in one octet only, first to last, then accepts one of it.
+// that each miss it in one octet only, first to last, then accepts one that fits.
 TEST(MaskEntry, AcceptsOnlyContiguousMasksOfTheClass)
 {
     for_each_case("dialogs/mask_cases.txt", [](std::istringstream& row) {
