@@ -16,7 +16,7 @@ namespace {
 
 using Address = std::uint32_t;
 
-// Blocks of this size go to the file with one write each. Small enough to stay
+// Blocks of this size go to the file stream in one call each. Small enough to stay
 // in the processor's cache between being formed and being copied to the file.
 constexpr std::size_t BLOCK_BYTES = 256 * 1024;
 

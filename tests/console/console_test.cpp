@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <functional>
 #include <tuple>

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <ranges>
+#include <map>
 #include <unistd.h>
 #include <vector>
 
@@ -77,8 +77,10 @@ TEST(ExportMishaps, UserIsToldAndTheProgramGoesOn)
         for (const std::string& text : mishap.shown)
             EXPECT_NE(run.output.find(text), std::string::npos) << text << "\nin:\n" << run.output;
         EXPECT_EQ(run.output.find("'Result_1.txt'..."), std::string::npos);
-        const auto names = std::views::keys(run.files);
-        EXPECT_EQ(std::vector<std::string>(names.begin(), names.end()), mishap.files_left);
+        std::vector<std::string> names;
+        for (const auto& file : run.files)
+            names.push_back(file.first);
+        EXPECT_EQ(names, mishap.files_left);
     }
 }
 

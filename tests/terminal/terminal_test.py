@@ -269,7 +269,9 @@ class TerminalTest(unittest.TestCase):
 
     def test_vlsm_dialogs_vanish_colours_and_end_of_input(self):
         self.keys(*ESCAPE_ALONE, at=SPLASH)
-        self.answer("1", "3", "10", "Y", ("decimal form:", "192.168.1.0"))
+        self.answer("1", "7", "10", "Y", ("decimal form:", "192.168.1.0"), ("Mask:", "255.0.255.0"), until="Mask:")
+        self.assertEqual(self.colour_of("invalid Network Mask"), RED)
+        self.answer(("Mask:", "255.255.255.0"))
         self.keys("x", until="Input:")
         self.assertIn("New Prefix", self.screen())
         self.assertNotIn("Press any key", self.screen())
