@@ -1,11 +1,20 @@
 # packaging.cmake -- where `make install`, the Debian package and the Windows
 # zip put each file. A build folder makes one of the three layouts.
 include(GNUInstallDirs)
-configure_file(man/subnetter.1.in subnetter.1 @ONLY)
 
 set(CPACK_PACKAGE_VENDOR "the subnetter authors")
 set(CPACK_PACKAGE_CONTACT "the subnetter authors <subnetter@example.org>")
 set(CPACK_STRIP_FILES ON)
+
+# The manual page bears the date of the release's changelog entry, in ISO form.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/debian/changelog.in)
+file(STRINGS packaging/debian/changelog.in release_line REGEX "^ -- ")
+string(REGEX MATCH "([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9])" _ "${release_line}")
+set(release_day ${CMAKE_MATCH_1})
+set(release_year ${CMAKE_MATCH_3})
+string(REGEX MATCH "${CMAKE_MATCH_2}([0-9][0-9])" _ "Jan01Feb02Mar03Apr04May05Jun06Jul07Aug08Sep09Oct10Nov11Dec12")
+set(RELEASE_DATE ${release_year}-${CMAKE_MATCH_1}-${release_day})
+configure_file(man/subnetter.1.in subnetter.1 @ONLY)
 
 if(WIN32)
   # The program beside its two notes in one flat folder, the notes with the
@@ -33,20 +42,23 @@ elseif(SUBNETTER_DEBIAN_PACKAGE)
   configure_file(packaging/debian/changelog.in changelog @ONLY)
 
   # Debian keeps manual pages and changelogs compressed at the highest level,
-  # without the name and time gzip would store, so a rebuild is identical.
+  # without the name and time gzip would store: only SOURCE_DATE_EPOCH dates
+  # what goes into the package.
   add_custom_command(OUTPUT subnetter.1.gz changelog.gz
     COMMAND gzip -9nkf subnetter.1 changelog
     DEPENDS ${PROJECT_BINARY_DIR}/subnetter.1 ${PROJECT_BINARY_DIR}/changelog
     VERBATIM)
   add_custom_target(debian_documents ALL DEPENDS subnetter.1.gz changelog.gz)
 
-  # Every symbol bound at start, so that all relocations can be read-only, as
-  # Debian links its packaged programs.
-  target_link_options(subnetter PRIVATE LINKER:-z,now)
+  # As Debian's own strip step does, the compilers' version notes are dropped:
+  # the stripped program has no use for them.
+  add_custom_command(TARGET subnetter POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:subnetter> VERBATIM)
 
   install(TARGETS subnetter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${PROJECT_BINARY_DIR}/subnetter.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME subnetter)
 
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -167,6 +167,8 @@ void run_calculation(Calculation& c)
 
 int main()
 {
+    open_missing_standard_descriptors();
+    set_way_out(save_export_on_way_out);
     setup_window();
     start_menu_graphics();
     Calculation calculation;
@@ -175,5 +177,5 @@ int main()
         run_calculation(calculation);
     } while (calculation.first_choice == 1);
     console_flush();
-    return 0;
+    return export_status();
 }

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# 60-package.sh -- builds the Debian package and the Windows zip, checks the package
-# with lintian, installs, runs and removes it, and runs the zip's exe under wine.
+# 60-package.sh -- builds the Debian package and the Windows zip twice and compares
+# them, checks both programs' hardening, the package with lintian and the manual page
+# with mandoc and groff, installs, runs and removes the package, and runs the zip's
+# exe under wine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-# Only this build's packages are left to find, whatever the version.
-rm -f build-package/*.deb build-windows/*.zip
+# From clean folders, twice, the second time in other folders: nothing of a build's
+# time or place may reach a package.
+rm -rf build-package build-windows build-package-again build-windows-again
 make package package-windows
+make package package-windows PACKAGE_BUILD=build-package-again WINDOWS_BUILD=build-windows-again
 deb=$(echo "$PWD"/build-package/subnetter_*_amd64.deb)
 zip=$(echo "$PWD"/build-windows/subnetter-*-win64.zip)
+cmp "$deb" build-package-again/"$(basename "$deb")"
+cmp "$zip" build-windows-again/"$(basename "$zip")"
+sha256sum "$deb" "$zip"
 export WINEDEBUG=-all WINEPREFIX="$PWD/build-windows/wine-prefix"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -20,7 +27,18 @@ quick_export() {
     grep -q '192.168.1.192/26' Result_1.txt
 }
 
-lintian --fail-on error "$deb"
+# Every message counts, down to pedantic ones; deliberate exceptions are the
+# package's own lintian overrides, each with its reason.
+lintian -EIL +pedantic --fail-on error,warning,info,pedantic "$deb"
+# Lintian cannot see the stack protector; its failure handler shows it is in.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/subnetter > "$scratch/subnetter"
+nm -D "$scratch/subnetter" | grep -q __stack_chk_fail
+
+# Any message at all about the manual page fails.
+for lint in "mandoc -Tlint" "groff -ww -man -z"; do
+  messages=$($lint build-package/subnetter.1 2>&1) || true
+  [ -z "$messages" ] || { echo "$lint: $messages"; exit 1; }
+done
 
 # Slim images keep dpkg from unpacking manual pages and documents (path-exclude
 # in /etc/dpkg/dpkg.cfg.d); including every path checks the whole package.
@@ -42,6 +60,10 @@ done
 
 cd "$scratch/windows"
 cmake -E tar xf "$zip"
+x86_64-w64-mingw32-objdump -p subnetter.exe | grep -A4 DllCharacteristics > pe-flags.txt
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+  grep -q $flag pe-flags.txt || { echo "subnetter.exe lacks $flag"; exit 1; }
+done
 if grep -qv $'\r$' LICENSE.txt README.txt; then echo "a text file has lines without CR LF"; exit 1; fi
 /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || true
 /usr/lib/wine/wineserver --wait

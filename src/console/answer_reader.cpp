@@ -197,6 +197,11 @@ int read_dotted_numbers(int& first, int& second, int& third, int& fourth)
 
 void read_one_character()
 {
+    if (!reading_text && reads_single_keys() && buffer_start == buffer_end) {
+        if (!read_key())
+            end_of_input();
+        return;
+    }
     if (take() == END_OF_INPUT)
         end_of_input();
 }

@@ -28,7 +28,8 @@ int read_number(int& value);
 int read_two_numbers(int& first, int& second);
 int read_dotted_numbers(int& first, int& second, int& third, int& fourth);
 
-// Takes exactly one character (the splash key); the rest of its line stays.
+// The splash key: one key press on a terminal; else exactly one character,
+// the rest of its line staying for the next question.
 void read_one_character();
 
 // Consumes the key of a pause: when input is not a terminal, the rest of a

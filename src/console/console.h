@@ -1,4 +1,4 @@
-// console.h -- colours, in-place erasing, the key pause and screen clearing.
+// console.h -- colours, in-place erasing, key reading, screen clearing and the ways out.
 //
 // Every byte the program shows goes through this layer, so that a terminal
 // gets its escape sequences and a pipe or file gets plain text.
@@ -12,6 +12,11 @@ inline constexpr int COLOR_GREY = 7;
 inline constexpr int COLOR_GREEN = 10;
 inline constexpr int COLOR_RED = 12;
 inline constexpr int COLOR_WHITE = 15;
+
+// Opens the null device on whichever of standard input, output and error is
+// closed, before anything else, so that no file the program opens takes its
+// descriptor and receives the screen's text.
+void open_missing_standard_descriptors();
 
 // Prepares the console once at start: window of 81 by 60, bright white on
 // black over a cleared screen. Registers the restoring of the terminal for
@@ -42,15 +47,33 @@ void cursor_reposition(int up, int right);
 void SystemPause();
 void ClearScreen();
 
-// Ends the program with status 0: buffered output and an open export file are
-// flushed, and the terminal is put back as it was.
+// Set once at start: what every unplanned way out (end of input, "Error!!!",
+// a termination signal) does first, such as saving an open export file. It
+// returns the exit status the run has earned, 0 or 1.
+void set_way_out(int (*save_open_work)());
+int save_on_way_out();
+
+// Ends the program: what is open is saved, buffered output written, and the
+// terminal put back as it was. The status is 0, or 1 when something the run
+// wrote could not be saved.
 [[noreturn]] void end_program();
 
-// Waits for one key press without Enter or echo; false at end of input. On
-// the Windows console it is PAUSE, which draws the key prompt row itself.
+// Acts on the signals that came in since the last wait: a termination saves
+// what was written and ends the program by the same signal, a stop (Ctrl-Z)
+// puts the terminal back until the program is continued. Every wait for input
+// does this; long work between waits calls it from time to time.
+void act_on_signals();
+
+// Waits for one key press without Enter or echo and takes all of its bytes
+// (an arrow key sends several); false at end of input. On the Windows console
+// it is PAUSE, which draws the key prompt row itself.
 bool read_key();
 
-// Reads up to `size` bytes of standard input; 0 at end of input.
+// Whether a key can be read alone, without Enter: on a POSIX terminal. The
+// Windows console gives single keys only to PAUSE, which shows its own prompt.
+bool reads_single_keys();
+
+// Reads up to `size` bytes of standard input, waiting for them; 0 at end of input.
 long read_input(char* buffer, unsigned long size);
 
 // Whether standard input and output are terminals (keys come one at a time;

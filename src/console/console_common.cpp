@@ -4,6 +4,7 @@
 
 #include "console/answer_reader.h"
 #include "console/console_platform.h"
+#include "console/screen_rows.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +23,10 @@ std::array<char, OUTPUT_BLOCK_BYTES> output_block;
 std::size_t output_length = 0;
 bool output_lost = false;
 
-// "\r" and 80 blanks: with the 81-column window it blanks a row without wrapping.
+int (*way_out)() = nullptr;
+
+// An erased row as a pipe or file gets it: "\r" and 80 blanks, a blank row of
+// the 81-column window.
 constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
 
 constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
@@ -39,12 +43,13 @@ void give_up_on_output(int error)
     std::exit(1);
 }
 
+// At most this much per write, which a long of 32 bits (Windows) still counts.
+constexpr std::size_t MOST_BYTES_PER_WRITE = std::size_t { 1 } << 30;
+
 void write_all(std::string_view bytes)
 {
     while (!bytes.empty() && !output_lost) {
-        // At most a block: the platform's count is narrower than size_t on 64-bit Windows.
-        const auto size = static_cast<unsigned long>(std::min(bytes.size(), OUTPUT_BLOCK_BYTES));
-        const long written = write_output(bytes.data(), size);
+        const long written = write_output(bytes.data(), static_cast<unsigned long>(std::min(bytes.size(), MOST_BYTES_PER_WRITE)));
         if (written <= 0) {
             give_up_on_output(written < 0 ? errno : EIO);
             return;
@@ -57,6 +62,8 @@ void write_all(std::string_view bytes)
 
 void console_write(std::string_view text)
 {
+    if (output_is_terminal())
+        track_drawn(text);
     if (text.size() > output_block.size() - output_length) {
         console_flush();
         if (text.size() > output_block.size()) {
@@ -105,10 +112,21 @@ void setcolors(int foreground, int background)
     set_attribute(((background << 4) & 0xFF) | (foreground & 15));
 }
 
+void set_way_out(int (*save_open_work)())
+{
+    way_out = save_open_work;
+}
+
+int save_on_way_out()
+{
+    return way_out != nullptr ? way_out() : 0;
+}
+
 void end_program()
 {
+    const int status = save_on_way_out();
     console_flush();
-    std::exit(0);
+    std::exit(status);
 }
 
 void write_erase_lines(int n)

@@ -5,7 +5,9 @@
 
 #include "console/answer_reader.h"
 #include "console/console_platform.h"
+#include "console/screen_rows.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <io.h>
@@ -49,6 +51,27 @@ CONSOLE_SCREEN_BUFFER_INFO screen_buffer_info()
     CONSOLE_SCREEN_BUFFER_INFO info {};
     GetConsoleScreenBufferInfo(output_handle(), &info);
     return info;
+}
+
+// The console wraps a full row at once; its width is read again before every
+// wait, so a resized window counts from then on.
+void measure_screen_width(const CONSOLE_SCREEN_BUFFER_INFO& info)
+{
+    set_screen_width(info.dwSize.X, LastColumn::WRAP_AT_ONCE);
+}
+
+// What the console drew by itself between `before` and now (the echo of a
+// typed line, PAUSE's prompt) counts as drawn on the current line.
+void track_console_drawing(COORD before)
+{
+    const COORD after = screen_buffer_info().dwCursorPosition;
+    track_moved_by_others(after.Y - before.Y, after.X);
+}
+
+long read_standard_input(char* buffer, unsigned long size)
+{
+    const int got = _read(_fileno(stdin), buffer, static_cast<unsigned>(size));
+    return got > 0 ? got : 0;
 }
 
 // A row above the top of the buffer makes the call fail, leaving the cursor put.
@@ -114,6 +137,7 @@ void setup_window()
     }
     for (const char* command : WINDOW_SETUP_COMMANDS)
         run_command(command);
+    measure_screen_width(screen_buffer_info());
 }
 
 int getcolors()
@@ -123,15 +147,22 @@ int getcolors()
     return screen_buffer_info().wAttributes;
 }
 
+// Blanks every cell from the first row of the lines to the cursor's row, in
+// the current colours, and leaves the cursor at the start of that first row.
 void ClearLines(int n)
 {
     if (!output_is_terminal()) {
         write_erase_lines(n);
         return;
     }
-    move_cursor_from(screen_buffer_info().dwCursorPosition, n, 0);
-    write_erase_lines(n);
-    move_cursor_from(screen_buffer_info().dwCursorPosition, n, 0);
+    const CONSOLE_SCREEN_BUFFER_INFO info = screen_buffer_info();
+    const int rows = rows_up_to_recent_lines(n);
+    const COORD first { 0, static_cast<SHORT>(std::max(info.dwCursorPosition.Y - rows, 0)) };
+    const DWORD cells = static_cast<DWORD>(info.dwCursorPosition.Y - first.Y + 1) * static_cast<DWORD>(info.dwSize.X);
+    DWORD written = 0;
+    FillConsoleOutputCharacterA(output_handle(), ' ', cells, first, &written);
+    FillConsoleOutputAttribute(output_handle(), info.wAttributes, cells, first, &written);
+    SetConsoleCursorPosition(output_handle(), first);
 }
 
 void cursor_reposition(int up, int right)
@@ -153,10 +184,12 @@ void SystemPause()
 
 void ClearScreen()
 {
-    if (output_is_terminal())
-        run_command("CLS");
-    else
+    if (!output_is_terminal()) {
         console_write("\f");
+        return;
+    }
+    run_command("CLS");
+    track_cleared_screen();
 }
 
 bool input_is_terminal()
@@ -182,16 +215,41 @@ long write_output(const char* bytes, unsigned long size)
 // interpreter ends it, wine's leaves the cursor after the prompt.
 bool read_key()
 {
+    const COORD before = screen_buffer_info().dwCursorPosition;
     run_command("PAUSE");
+    track_console_drawing(before);
     if (screen_buffer_info().dwCursorPosition.X != 0)
         console_write("\n");
     return true;
+}
+
+bool reads_single_keys()
+{
+    return false;
 }
 
 // Text mode turns the console's and the pipe's CR LF into the "\n" the
 // answer reader expects.
 long read_input(char* buffer, unsigned long size)
 {
-    const int got = _read(_fileno(stdin), buffer, static_cast<unsigned>(size));
-    return got > 0 ? got : 0;
+    if (!output_is_terminal())
+        return read_standard_input(buffer, size);
+    const CONSOLE_SCREEN_BUFFER_INFO info = screen_buffer_info();
+    measure_screen_width(info);
+    const long got = read_standard_input(buffer, size);
+    if (input_is_terminal())
+        track_console_drawing(info.dwCursorPosition);
+    return got;
+}
+
+// The CRT keeps descriptors 0 to 2 for the standard streams whether or not
+// they have a handle, so no file the program opens can take their place.
+void open_missing_standard_descriptors()
+{
+}
+
+// Ctrl-C is met by the console's own handler (restore_on_break), on a thread
+// of its own; nothing waits for the main path here.
+void act_on_signals()
+{
 }

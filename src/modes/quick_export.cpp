@@ -1,6 +1,7 @@
 // quick_export.cpp -- every subnet of the classful network, formed into large blocks for the export file.
 #include "modes/quick_export.h"
 
+#include "console/console.h"
 #include "report/address_lines.h"
 #include "report/export_file.h"
 #include "report/report_lines.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-// Blocks of this size are handed to the file one at a time. Small enough to
-// stay in the processor's cache between being formed and being copied out.
+// Blocks of this size go to the file in one write each. Small enough to stay
+// in the processor's cache between being formed and being copied to the file.
 constexpr std::size_t BLOCK_BYTES = 256 * 1024;
 
 std::array<char, BLOCK_BYTES> block;
@@ -41,6 +42,8 @@ void export_every_subnet(Calculation& c)
             if (!write_block(c.export_file, at))
                 return;
             at = block.data();
+            // A class A listing takes a while: a signal meanwhile finds whole subnets in the file.
+            act_on_signals();
         }
         count_up(number);
         at = put_section(at, form, number, subnet_addresses(network, subnet_size)).end;

@@ -20,6 +20,13 @@ std::array<char, FILE_BUFFER_BYTES> file_buffer;
 // of a failure, and errno is long overwritten by the time the file is closed.
 int block_write_error = 0;
 
+// The file of the calculation in progress, kept here too so that a way out
+// that does not pass the closing prompt can still save it.
+std::FILE* open_file = nullptr;
+std::array<char, 30> open_file_name {};
+
+bool export_lost = false; // a file of this run could not be created or saved
+
 std::string_view name_of(const std::array<char, 30>& file_name)
 {
     return { file_name.data(), std::strlen(file_name.data()) };
@@ -32,6 +39,22 @@ void show_file_error(std::string_view what, const std::array<char, 30>& file_nam
     setfgcolor(COLOR_RED);
     console_write(line.view());
     setfgcolor(COLOR_WHITE);
+}
+
+// True when every write reached the file; else `error` holds the reason, 0
+// when none was kept. A write error of a line sticks to the stream without its
+// reason, so the reason comes from the flush at closing, or else from a failed block.
+bool close_open_file(int& error)
+{
+    bool failed = std::ferror(open_file) != 0;
+    error = block_write_error;
+    if (std::fclose(open_file) != 0) {
+        failed = true;
+        error = errno;
+    }
+    open_file = nullptr;
+    export_lost = export_lost || failed;
+    return !failed;
 }
 
 }
@@ -47,6 +70,7 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
     block_write_error = 0;
     export_file = std::fopen(file_name.data(), "w");
     if (export_file == nullptr) {
+        export_lost = true;
         show_file_error("Results can not be exported to file", file_name, errno);
         return;
     }
@@ -55,6 +79,8 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
         std::setvbuf(export_file, nullptr, _IONBF, 0);
     else
         std::setvbuf(export_file, file_buffer.data(), _IOFBF, file_buffer.size());
+    open_file = export_file;
+    open_file_name = file_name;
     output_title_bar(TITLE_INFORMATION, export_file);
 }
 
@@ -68,17 +94,11 @@ bool write_export_block(std::FILE* export_file, std::string_view bytes)
 
 void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file_name)
 {
-    // A write error of a line sticks to the stream without its reason, so the
-    // reason comes from the flush at closing, or else from a failed block.
-    bool failed = std::ferror(export_file) != 0;
-    int error = block_write_error;
-    if (std::fclose(export_file) != 0) {
-        failed = true;
-        error = errno;
-    }
+    int error = 0;
+    const bool saved = close_open_file(error);
     export_file = nullptr;
     ClearLines(1);
-    if (failed) {
+    if (!saved) {
         show_file_error("Results could not be saved to file", file_name, error);
         return;
     }
@@ -86,4 +106,17 @@ void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file
     message << "Results saved sucessfully to file '" << name_of(file_name) << "'...\n";
     setfgcolor(COLOR_WHITE);
     console_write(message.view());
+}
+
+int save_export_on_way_out()
+{
+    int error = 0;
+    if (open_file != nullptr && !close_open_file(error))
+        show_file_error("Results could not be saved to file", open_file_name, error);
+    return export_status();
+}
+
+int export_status()
+{
+    return export_lost ? 1 : 0;
 }

@@ -20,3 +20,11 @@ bool write_export_block(std::FILE* export_file, std::string_view bytes);
 // Closes the file and erases the closing prompt row, then tells whether every
 // write reached the file: the saved message, or in red the failure and its reason.
 void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file_name);
+
+// For an end before the closing prompt (end of input, "Error!!!", a signal):
+// closes the export file still open, keeping what it holds, and reports in red
+// when that fails. Returns the run's exit status, as export_status does.
+int save_export_on_way_out();
+
+// 1 when an export of this run could not be created or saved, else 0.
+int export_status();

@@ -1,9 +1,11 @@
 // console_test.cpp -- the answer reader and the colour attribute.
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "console/key_press.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <functional>
 #include <tuple>
@@ -53,6 +55,18 @@ TEST(AnswerReader, PauseTakesTheRestOfABegunLineThenOneOfItsOwn)
     read_pause_key();
     read_pause_key();
     EXPECT_EQ(read_token().first, 'Z');
+}
+
+// Bytes as a terminal sends them, and how many the first key takes; 0 while it is incomplete.
+TEST(KeyPress, TakesAllTheBytesOfOneKeyAndNoMore)
+{
+    const std::pair<std::string_view, std::size_t> cases[] {
+        { "x\x1b[A", 1 }, { "\x1b[Ax", 3 }, { "\x1b[15~\x1b[15~", 5 }, { "\x1b[1;5A", 6 }, { "\x1bOPx", 3 },
+        { "\x1bx", 2 }, { "\x1b\x1b[A", 4 }, { "\xc3\xa9x", 2 }, { "\xe2\x82\xac", 3 }, { "\xc3x", 1 },
+        { "\x1b[1\x1b[A", 3 }, { "", 0 }, { "\x1b", 0 }, { "\x1b[1;", 0 }, { "\x1bO", 0 }, { "\xe2\x82", 0 },
+    };
+    for (const auto& [bytes, length] : cases)
+        EXPECT_EQ(key_length(bytes), length) << testing::PrintToString(std::string(bytes));
 }
 
 TEST(Console, ColourSettersKeepTheOtherHalfOfTheAttribute)

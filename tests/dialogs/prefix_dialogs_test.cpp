@@ -70,7 +70,9 @@ TEST(PrefixDerivation, CountsFollowFromTheAcceptedAnswer)
 
 // A line of mask_cases.txt: class, form, masks typed (| for Enter) until one is
 // accepted and the key of the pause, the refusal blocks and binary-digit
-// messages shown, the accepted mask and its prefix.
+// messages shown, the accepted mask and its prefix. For every form a class
+// allows (255.255.255.x, 255.255.x.0, 255.x.0.0) one line refuses four masks
+// that each miss it in one octet only, first to last, then accepts one that fits.
 TEST(MaskEntry, AcceptsOnlyContiguousMasksOfTheClass)
 {
     for_each_case("dialogs/mask_cases.txt", [](std::istringstream& row) {
@@ -79,11 +81,11 @@ TEST(MaskEntry, AcceptsOnlyContiguousMasksOfTheClass)
         int refusals = 0, digit_errors = 0, prefix = 0;
         DecimalAddress mask {};
         row >> c.class_letter >> form >> typed >> refusals >> digit_errors >> mask[0] >> mask[1] >> mask[2] >> mask[3] >> prefix;
-        auto& [m1, m2, m3, m4] = c.mask_octets;
-        auto& [b1, b2, b3, b4] = c.mask_bits;
+        auto& m = c.mask_octets;
+        auto& b = c.mask_bits;
         const std::string screen = run_dialog(with_enters(typed), [&] {
             (form == "binary" ? prefix_from_mask_binary : prefix_from_mask_decimal)(c.subnets, c.hosts,
-                c.class_host_bits, c.host_bits, c.prefix, c.class_letter, m1, m2, m3, m4, b1, b2, b3, b4);
+                c.class_host_bits, c.host_bits, c.prefix, c.class_letter, m[0], m[1], m[2], m[3], b[0], b[1], b[2], b[3]);
         });
         EXPECT_EQ(c.mask_octets, mask);
         for (std::size_t k = 0; k < 4; ++k)

@@ -30,7 +30,7 @@ std::map<std::string, std::string> files_in(const fs::path& folder)
 
 std::string with_enters(std::string text)
 {
-    std::ranges::replace(text, '|', '\n');
+    std::replace(text.begin(), text.end(), '|', '\n');
     return text;
 }
 
@@ -60,6 +60,6 @@ std::vector<std::string> session_folders()
         for (const auto& entry : fs::directory_iterator(fs::path(SUBNETTER_TEST_DATA) / kept_in))
             if (entry.is_directory())
                 folders.push_back(fs::relative(entry.path(), SUBNETTER_TEST_DATA).generic_string());
-    std::ranges::sort(folders);
+    std::sort(folders.begin(), folders.end());
     return folders;
 }

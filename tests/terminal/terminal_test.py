@@ -4,6 +4,7 @@ Usage: terminal_test.py COMMAND [unittest arguments], COMMAND being PATH/subnett
 import os
 import re
 import shlex
+import signal
 import subprocess
 import sys
 import tempfile
@@ -21,6 +22,22 @@ FOREGROUND = {*DEFAULT_COLOUR, *map(str, range(30, 38)), *map(str, range(90, 98)
 PATIENCE = 20  # seconds a screen may take to show what a step expects
 SPLASH, PAUSE, CLOSING = "PRESS ANY KEY TO ENTER IN PROGRAM:", "Press any key to continue . . .", "to RESET:"
 INTERRUPTED, END_OF_INPUT = 130, [(CLOSING, "C-d")]  # the status after Ctrl-C; (prompt, key) steps
+# Keys that send several bytes (an arrow, F1, Alt+x, a two-byte character): each answers one pause alone.
+# Escape alone is told from the start of a sequence by nothing following it.
+SPLASH_KEY, ESCAPE_ALONE, PAUSE_KEYS = ["Right"], ["Escape"], [["Up"], ["F1"], ["M-x"], ["-l", "\u00e9"]]
+# Refused answers at each question: from one character to several rows (67 after "False Input: " or
+# "Insert Prefix: " fills a row to its last column at 80 and at 41 columns), after an empty line, after a tab.
+REFUSED = ["x", "x" * 67, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx"]
+# The questions that refuse in place, each with the answers that take the session on to the next.
+QUESTIONS = [("Input:", "False", ["1", "4", "9", "Y", "N", ("form:", "192.168.1.77")]),
+             ("Insert Prefix:", "The Prefix", ["28"]), ("Input: _ _", "False", ["0 0"])]
+# (before the command, signal sent at the second pause, key pressed then, status, subnets kept in the file)
+SIGNALS = [("", None, "C-c", 130, 2), ("", None, "C-\\", 131, 2), ("", signal.SIGTERM, None, 143, 2),
+           ("", signal.SIGHUP, None, 129, 2), ("trap '' HUP; ", signal.SIGHUP, "C-c", 130, 3)]
+EXPORTED = (Path(__file__).resolve().parents[1] / "e2e/sessions/quick_export/Result_1.txt").read_text()
+WIDTHS = [80, 41]  # columns of the terminal the refusals are tried at
+KEEPS_SCROLLBACK = True  # the rows above the program stay in the terminal's history
+POSIX_ONLY = unittest.skipIf(PROGRAM.suffix == ".exe", "signals and job control are POSIX's")
 
 
 def as_drawn(text):
@@ -31,16 +48,23 @@ if PROGRAM.suffix == ".exe":
     # Where the Windows console under wine differs from what the checks expect, here and nowhere
     # else. Wine has no MODE: its refusals of the window set-up top the splash, two rows each.
     # Its PAUSE words the key prompt its own way (and leaves the cursor on the prompt's row,
-    # which the program ends itself). A full row moves the console's cursor on at once, so the
-    # 81 underscores of the splash are followed by one blank row more. Attribute 7 shows in the
-    # terminal's default colour, Ctrl-C ends the program with status 0, and the console goes
-    # with the program, leaving the terminal's colours reset whatever the attribute. No key ends
-    # the input (Ctrl-Z stops wine itself): the closing answer 2 and the pause after it end the run.
+    # which the program ends itself). Attribute 7 shows in the terminal's default colour, Ctrl-C
+    # ends the program with status 0, and the console goes with the program, leaving the
+    # terminal's colours reset whatever the attribute. No key ends the input (Ctrl-Z stops wine
+    # itself): the closing answer 2 and the pause after it end the run. The splash key comes
+    # from a line, as the console gives single keys only to PAUSE. Ctrl-C keeps its old handling
+    # there; SIGTERM, SIGHUP and Ctrl-\\ are POSIX's. The console keeps the width it started with
+    # when the window is resized, so refusals are tried at that width alone. Its PAUSE passes over
+    # keys that type no character, such as the arrows: the pauses take x. Its console draws a
+    # screen of its own, with no history of the terminal's.
     GREY, INTERRUPTED, END_OF_INPUT = "39", 0, [(CLOSING, "2"), (CLOSING + " 2", "Enter"), (PAUSE, "x")]
+    KEEPS_SCROLLBACK = False
+    SPLASH_KEY = ESCAPE_ALONE = ["Enter"]
+    PAUSE_KEYS, SIGNALS, WIDTHS = [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
 
     def as_drawn(text):
         text = re.sub(r"^Can't recognize 'MODE .*\n.*\n", "", text, flags=re.M)
-        return re.sub(r"^(.{81}\n)\n", r"\1", text, flags=re.M).replace("Press any key to continue...", PAUSE)
+        return text.replace("Press any key to continue...", PAUSE)
 
 
 class TerminalTest(unittest.TestCase):
@@ -53,7 +77,11 @@ class TerminalTest(unittest.TestCase):
         self.addCleanup(os.remove, self.tmux("display", "-p", "#{socket_path}").strip())  # the server leaves it behind
         self.addCleanup(subprocess.run, ["tmux", "-L", self.socket, "kill-server"], capture_output=True)
         (self.folder / PROGRAM.name).symlink_to(PROGRAM)
-        self.answer(f"stty -g > before; {shlex.join([*LAUNCHER, './' + PROGRAM.name])}", at="$", until=SPLASH)
+        self.start()
+
+    def start(self, before="", after="", until=SPLASH):
+        """The program started from the shell prompt, its settings saved first; `before` and `after` its command."""
+        self.answer(f"stty -g > before; {before}{shlex.join([*LAUNCHER, './' + PROGRAM.name])}{after}", at="$", until=until)
 
     def tmux(self, *args):
         return subprocess.run(["tmux", "-L", self.socket, *args], check=True, capture_output=True, text=True).stdout
@@ -66,6 +94,12 @@ class TerminalTest(unittest.TestCase):
 
     def cursor_row(self):
         return as_drawn(self.capture().split("\n")[int(self.tmux("display", "-p", "-t", "0", "#{cursor_y}"))])
+
+    def shows_before_cursor(self, text):
+        """Whether `text` ends at the cursor, on its row and (when longer) the rows it wrapped from."""
+        column = int(self.tmux("display", "-p", "-t", "0", "#{cursor_x}"))
+        row = self.cursor_row()
+        return row.endswith(text) or column > 0 and row[:column].endswith(text[-column:])
 
     def wait_until(self, condition, what):
         deadline = time.monotonic() + PATIENCE
@@ -84,20 +118,25 @@ class TerminalTest(unittest.TestCase):
             self.wait_for(until)
 
     def answer(self, *answers, at="Input:", until=None):
-        """Types each answer at its prompt (`at`, or a pair's first) and Enter once echoed, so no key is lost."""
+        """Types each answer at its prompt (`at`, or a pair's first) and Enter once echoed, so no key is lost;
+        a line end in an answer is an Enter of its own, and a tab shows as blanks."""
         for answer in answers:
             prompt, text = answer if isinstance(answer, tuple) else (at, answer)
-            self.keys("-l", text, at=prompt)
-            self.wait_until(lambda: self.cursor_row().endswith(text), f"the echo of {text!r}")
-            self.tmux("send-keys", "-t", "0", "Enter")
+            self.wait_for(prompt)
+            for line in text.split("\n"):
+                if line:
+                    self.tmux("send-keys", "-t", "0", "-l", line)
+                self.wait_until(lambda: self.shows_before_cursor(line.split("\t")[-1]), f"the echo of {line!r}")
+                self.tmux("send-keys", "-t", "0", "Enter")
         if until:
             self.wait_for(until)
 
-    def colour_of(self, text):
-        """The foreground colour of the first `text` on the screen: the last one set before it, on any row."""
+    def colour_of(self, text, last=False):
+        """The foreground colour of the first (or last) `text` on the screen: the last one set before it, on any row."""
         screen = self.capture("-e")
         self.assertIn(text, screen)
-        codes = [code for codes in SGR.findall(screen[:screen.index(text)]) for code in codes.split(";")]
+        codes = [code for codes in SGR.findall(screen[:(screen.rindex if last else screen.index)(text)])
+                 for code in codes.split(";")]
         return next((code for code in reversed(codes) if code in FOREGROUND), "")
 
     def assertScreen(self, name):
@@ -107,63 +146,133 @@ class TerminalTest(unittest.TestCase):
         """Each (text, colour): the colour the first such text is shown in."""
         self.assertEqual([(text, self.colour_of(text)) for text, _ in pairs], list(pairs))
 
-    def assertRewritten(self, row):
-        """A refused answer's row is rewritten in place, not repeated below."""
-        self.wait_for(row)
-        self.assertEqual(self.screen().count("False"), 1)
-
-    def assertRestored(self, status):
-        """The terminal is as before the program: same stty settings, colours reset."""
+    def assertRestored(self, status, last=False):
+        """The terminal is as before the program (also while it is stopped): same stty settings, colours reset."""
         self.answer('s=$?; stty -g > after; echo "status=$s"', at="$", until="$")
         self.assertIn(f"\nstatus={status}\n", self.screen())
         self.assertEqual((self.folder / "before").read_text(), (self.folder / "after").read_text(), "stty settings")
-        self.assertIn(self.colour_of(f"status={status}"), DEFAULT_COLOUR, "colours still set")
+        self.assertIn(self.colour_of(f"status={status}", last), DEFAULT_COLOUR, "colours still set")
+
+    def program_id(self):
+        shell = self.tmux("display", "-p", "-t", "0", "#{pane_pid}").strip()
+        return int(Path(f"/proc/{shell}/task/{shell}/children").read_text().split()[0])
+
+    def pane_settings(self):
+        tty = self.tmux("display", "-p", "-t", "0", "#{pane_tty}").strip()
+        return subprocess.run(["stty", "-a", "-F", tty], capture_output=True, text=True).stdout
 
     def test_typical_calculation_row_by_row(self):
         self.assertScreen("splash.txt")
+        if KEEPS_SCROLLBACK:
+            self.assertIn("stty -g > before", self.capture("-S", "-"))
         self.assertColours((" 0  011000", GREEN), ("PRESS ANY KEY", GREEN))
-        self.keys("Enter", at=SPLASH, until="Input:")
+        self.keys(*SPLASH_KEY, at=SPLASH, until="Input:")
         self.assertScreen("options_menu.txt")
         self.assertColours(("To insert:", GREEN), ("# IPv4 in decimal Form", WHITE))
-        self.answer("1", "4", "9", "N", until="decimal form:")
+        self.answer("1", "4", "9", until="Input:")
+        self.assertEqual(self.colour_of("Export to file"), GREY)
+        self.answer("N", until="decimal form:")
         self.assertColours(("Please insert an IPv4 Address", GREEN))
         self.answer(("decimal form:", "192.168.1.77"), ("Insert Prefix:", "26"), until="Input: _ _")
         self.assertColours(("Total Sub Networks", GREEN), ("# Please set the range", WHITE))
         self.answer(("Input: _ _", "0 0"), until=PAUSE)
         self.assertScreen("typical_report.txt")
         self.assertColours(("/26", GREEN), ("Sub Network 1/4", GREEN), ("# Network IP", WHITE))
-        for subnet in (2, 3, 4):
-            self.keys("x")  # one key press, no Enter
+        for subnet, key in zip((2, 3, 4), PAUSE_KEYS):
+            self.keys(*key)  # one key press, however many bytes it sends
             self.wait_until(lambda: f"Sub Network {subnet}/4" in self.screen()
                             and self.screen().count("Press any key") == 1, f"subnet {subnet} below the erased pause")
-        self.keys("x", until=CLOSING)
+        self.keys(*PAUSE_KEYS[-1], until=CLOSING)
         self.assertNotIn("Press any key", self.screen())
-        self.answer("2", at=CLOSING)
-        self.assertRestored(0)
-
-    def test_refusals_reprompt_in_place_and_ctrl_c_restores(self):
-        self.keys("Enter", at=SPLASH)
-        self.answer("x", "7")
-        self.assertRewritten("False Input:")
-        self.assertEqual((self.colour_of("False"), self.colour_of("Input:")), (RED, GREEN))
-        self.answer("1", "4", "9", until="Input:")
-        self.assertEqual(self.colour_of("Export to file"), GREY)
-        self.answer("N", ("decimal form:", "192.168.1.77"), ("Insert Prefix:", "7"), until="Insert Prefix:")
-        self.assertIn("Class C IPv4 Addresses must be", self.screen())
-        self.answer("99", at="Insert Prefix:", until="Insert Prefix:")
-        self.assertNotIn("Class C IPv4 Addresses must be", self.screen())
-        self.assertEqual(self.screen().count("Insert Prefix:"), 1)
-        self.assertEqual(self.colour_of("must be >= 0 & <= 30"), RED)
-        self.answer(("Insert Prefix:", "26"), ("Input: _ _", "9 9"), ("Input: _ _", "5 1"))
-        self.assertRewritten("False Input: _ _")
-        self.answer("0 0", at="Input: _ _", until=PAUSE)
-        self.assertNotRegex(self.screen(), "SUBNET SELECTION|Sub Networks")
-        self.keys("C-c")  # in the middle of the pause, while keys come one at a time
+        self.answer("1", at=CLOSING, until="Input:")  # nothing left of the keys to spoil the answer
+        self.assertScreen("options_menu.txt")
+        self.keys("C-c", at="Input:")
         self.assertRestored(INTERRUPTED)
 
+    def test_refusals_erase_what_was_drawn(self):
+        """At each question, every refused answer leaves the screen its first refusal left, which kept every row above
+        the question's own; then the same answers from a FIFO, not echoed, leave the same screens."""
+        for columns in WIDTHS:
+            with self.subTest(columns=columns):
+                self.check_refusals_erase_what_was_drawn(columns)
+
+    def check_refusals_erase_what_was_drawn(self, columns):
+        if columns != WIDTHS[0]:
+            self.start()
+        self.tmux("resize-window", "-t", "0", "-x", str(columns))
+        self.wait_until(lambda: f" columns {columns};" in self.pane_settings(), "the new width")
+        self.tmux("send-keys", "-t", "0", *SPLASH_KEY)
+        screens = []
+        for prompt, mark, answers in QUESTIONS:
+            self.wait_for(prompt)
+            asked = self.screen().split("\n")
+            self.answer(REFUSED[0], at=prompt)
+            self.wait_until(lambda: self.cursor_row().endswith(prompt) and self.screen().split("\n") != asked, "a refusal")
+            screens.append(self.screen())
+            self.assertEqual(screens[-1].split("\n")[:len(asked) - 1], asked[:-1])
+            self.assertEqual(self.colour_of(mark), RED)
+            for refused in REFUSED[1:]:
+                self.answer(refused, at=prompt)
+                self.wait_until(lambda: self.screen() == screens[-1], f"the screen of the first refusal after {refused!r}")
+            self.answer(*answers, at=prompt)
+        self.wait_for(PAUSE)
+        screens.append(self.screen())
+        self.keys("C-c")
+        os.mkfifo(self.folder / f"answers{columns}")
+        self.start(after=f" < answers{columns}", until=None)
+        steps = [[""]] + [[answer[-1] if isinstance(answer, tuple) else answer for answer in answers]
+                          for _, _, answers in QUESTIONS]
+        with open(self.folder / f"answers{columns}", "w") as fifo:
+            for number, (lines, screen) in enumerate(zip(steps, screens)):
+                fifo.write("\n".join(lines + (REFUSED if number < len(QUESTIONS) else [])) + "\n")
+                fifo.flush()
+                self.wait_until(lambda: self.screen() == screen, f"the screen typed, step {number}")
+        self.wait_for("$")
+
+    def test_signals_keep_the_export_and_restore_the_terminal(self):
+        """In an exported listing on screen: the file keeps the information block and the subnets shown, whole lines;
+        the terminal is as before and the status tells the signal. A SIGHUP ignored by the shell stays ignored."""
+        for number, (before, sent, key, status, kept) in enumerate(SIGNALS):
+            with self.subTest(before=before, sent=sent, key=key):
+                if number > 0:
+                    self.start(before=before)
+                self.keys(*SPLASH_KEY, at=SPLASH)
+                for prompt, _, answers in QUESTIONS:
+                    self.answer(*answers, at=prompt)
+                for subnet in range(2, kept + 1):
+                    self.keys("x")
+                    self.wait_until(lambda: f"Sub Network {subnet}/16" in self.screen()
+                                    and self.cursor_row().endswith(PAUSE), f"subnet {subnet}")
+                    if subnet == 2 and sent:
+                        os.kill(self.program_id(), sent)
+                if key:
+                    self.keys(key)
+                self.assertRestored(status)
+                if kept:
+                    self.assertEqual((self.folder / "Result_1.txt").read_text(),
+                                     EXPORTED[:EXPORTED.index(f"\nSub Network {kept + 1}/16")])
+
+    @POSIX_ONLY
+    def test_ctrl_z_stops_with_the_terminal_as_before_and_fg_goes_on(self):
+        self.keys(*SPLASH_KEY, at=SPLASH)
+        self.answer("1", "3", "9", "N", ("decimal form:", "192.168.1.1"), until=PAUSE)
+        self.keys("C-z")
+        self.assertRestored(148, last=True)
+        self.answer("fg", at="$")
+        self.wait_until(lambda: "-icanon" in self.pane_settings(), "the program's raw input back after fg")
+        self.keys("Up", at="", until=PAUSE)  # the default prefix's pause, then the listing's
+        self.keys("x", until=CLOSING)
+        self.keys("C-z", at=CLOSING)
+        self.assertRestored(148, last=True)
+        self.answer("fg", at="$")
+        self.answer("1", at="", until="Input:")  # typed after fg, it still answers the closing prompt
+        self.assertScreen("options_menu.txt")
+
     def test_vlsm_dialogs_vanish_colours_and_end_of_input(self):
-        self.keys("Enter", at=SPLASH)
-        self.answer("1", "3", "10", "Y", ("decimal form:", "192.168.1.0"))
+        self.keys(*ESCAPE_ALONE, at=SPLASH)
+        self.answer("1", "7", "10", "Y", ("decimal form:", "192.168.1.0"), ("Mask:", "255.0.255.0"), until="Mask:")
+        self.assertEqual(self.colour_of("invalid Network Mask"), RED)
+        self.answer(("Mask:", "255.255.255.0"))
         self.keys("x", until="Input:")
         self.assertIn("New Prefix", self.screen())
         self.assertNotIn("Press any key", self.screen())

@@ -1,0 +1,30 @@
+// ansi_escapes.h -- the few escape sequences the POSIX console writes, each named once.
+#pragma once
+
+#include <string_view>
+
+// CSI (Control Sequence Introducer), ESC [, opens every sequence below.
+inline constexpr std::string_view CSI = "\x1b[";
+
+// CUU and CUD (Cursor Up, Down): CSI n A and CSI n B, n rows, stopping at the
+// screen's edge. CUF and CUB (Cursor Forward, Back): CSI n C and CSI n D, n columns.
+inline constexpr char CURSOR_UP = 'A';
+inline constexpr char CURSOR_DOWN = 'B';
+inline constexpr char CURSOR_FORWARD = 'C';
+inline constexpr char CURSOR_BACK = 'D';
+
+// CUP (Cursor Position) with no arguments: the top left corner.
+inline constexpr std::string_view CURSOR_HOME = "\x1b[H";
+
+// ED (Erase in Display): CSI J blanks from the cursor to the end of the screen,
+// CSI 2 J the whole screen. Neither touches the scrollback.
+inline constexpr std::string_view ERASE_TO_SCREEN_END = "\x1b[J";
+inline constexpr std::string_view ERASE_SCREEN = "\x1b[2J";
+
+// SGR (Select Graphic Rendition): CSI fg ; bg m sets both colours; CSI 0 m
+// gives the terminal back its own.
+inline constexpr char SELECT_COLOURS = 'm';
+inline constexpr std::string_view COLOURS_RESET = "\x1b[0m";
+
+// XTWINOPS: CSI 8 ; rows ; columns t asks for a window of that size.
+inline constexpr std::string_view WINDOW_81_BY_60 = "\x1b[8;60;81t";
