@@ -155,6 +155,17 @@ int scan_pattern(std::initializer_list<int*> fields, char separator)
     return converted;
 }
 
+// With keys coming one at a time and nothing typed ahead, a key press stands
+// for the character or line a script gives; false when there is none to wait for.
+bool took_key_press(bool keys_come_alone)
+{
+    if (reading_text || !keys_come_alone || buffer_start != buffer_end)
+        return false;
+    if (!read_key())
+        end_of_input();
+    return true;
+}
+
 }
 
 Token read_token()
@@ -197,11 +208,8 @@ int read_dotted_numbers(int& first, int& second, int& third, int& fourth)
 
 void read_one_character()
 {
-    if (!reading_text && reads_single_keys() && buffer_start == buffer_end) {
-        if (!read_key())
-            end_of_input();
+    if (took_key_press(reads_single_keys()))
         return;
-    }
     if (take() == END_OF_INPUT)
         end_of_input();
 }
@@ -209,11 +217,8 @@ void read_one_character()
 void read_pause_key()
 {
     discard_rest_of_line();
-    if (!reading_text && input_is_terminal() && buffer_start == buffer_end) {
-        if (!read_key())
-            end_of_input();
+    if (took_key_press(input_is_terminal()))
         return;
-    }
     if (take() == END_OF_INPUT)
         end_of_input();
     discard_rest_of_line();
