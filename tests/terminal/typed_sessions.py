@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""typed_sessions.py -- recorded sessions typed key by key on a pseudo-terminal, every byte the terminal receives.
+Usage: typed_sessions.py PATH/subnetter [--record]
+A session folder under tests/e2e/sessions that holds terminal.bytes is also typed: each line of its input.txt is
+typed key by key, then Enter; where the screen asks for any key the line is that one key (Enter when empty).
+terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it; --record rewrites the files
+(to add a session, create an empty terminal.bytes in its folder first)."""
+import fcntl
+import os
+import select
+import struct
+import sys
+import tempfile
+import termios
+import time
+from pathlib import Path
+
+PROGRAM = Path(sys.argv[1]).resolve()
+RECORD = sys.argv[2:] == ["--record"]
+SESSIONS = sorted(path.parent for path in (Path(__file__).resolve().parents[1] / "e2e/sessions").glob("*/terminal.bytes"))
+ENVIRONMENT = {"TERM": "xterm-256color", "LC_ALL": "C.UTF-8", "PATH": "/usr/bin:/bin"}
+ROWS, COLUMNS, PATIENCE = 60, 81, 60  # PATIENCE: seconds a whole session may take
+# The program waits for a key asleep in pselect6(1, ..., no time limit) or in read(0, ...): by machine, the
+# call's number and the arguments it is told by in /proc/PID/syscall.
+WAITS = {"x86_64": {"270": {0: "0x1", 4: "0x0"}, "0": {0: "0x0"}},
+         "aarch64": {"72": {0: "0x1", 4: "0x0"}, "63": {0: "0x0"}}}[os.uname().machine]
+
+
+def has_bytes(descriptor):
+    # A poll of a terminal first moves what is still on its way into the terminal's buffer.
+    return bool(select.select([descriptor], [], [], 0)[0])
+
+
+def waits_for_input(pid):
+    call = Path(f"/proc/{pid}/syscall").read_text().split()  # "-1 ..." or "running" elsewhere
+    return call[0] in WAITS and all(call[1 + k] == value for k, value in WAITS[call[0]].items())
+
+
+class Session:
+    """The program started in a fresh folder on a new pseudo-terminal, the parent holding both of its ends."""
+
+    def __init__(self, folder):
+        self.master, self.slave = os.openpty()
+        fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", ROWS, COLUMNS, 0, 0))
+        self.received, self.since_key, self.deadline = bytearray(), bytearray(), time.monotonic() + PATIENCE
+        self.status, self.pid = None, os.fork()
+        if self.pid == 0:
+            try:
+                os.setsid()
+                fcntl.ioctl(self.slave, termios.TIOCSCTTY, 0)
+                for descriptor in range(3):
+                    os.dup2(self.slave, descriptor)
+                os.chdir(folder)
+                os.execve(PROGRAM, [PROGRAM.name], ENVIRONMENT)
+            finally:
+                os._exit(127)
+
+    def read(self):
+        chunk = os.read(self.master, 65536)
+        self.received += chunk
+        self.since_key += chunk
+
+    def waiting(self):
+        """Whether the program waits for a key with all it wrote read and nothing typed left unread."""
+        return waits_for_input(self.pid) and not has_bytes(self.slave) and not has_bytes(self.master)
+
+    def ended(self):
+        if self.status is None and (child := os.waitpid(self.pid, os.WNOHANG))[0]:
+            self.status = os.waitstatus_to_exitcode(child[1])
+        return self.status is not None
+
+    def settle(self, to_the_end=False):
+        while not self.ended() and (to_the_end or not self.waiting()):
+            if time.monotonic() > self.deadline:
+                os.kill(self.pid, 9)
+                raise TimeoutError(f"no end after {PATIENCE} s; the last bytes: {bytes(self.received[-300:])!r}")
+            if select.select([self.master], [], [], 0.01)[0]:
+                self.read()
+
+    def press(self, key):
+        os.write(self.master, key)
+        self.since_key.clear()
+        self.settle()
+
+    def type_line(self, line):
+        if b"any key" in self.since_key.lower():
+            return self.press(line or b"\r")
+        for character in line.decode():
+            self.press(character.encode())
+        self.press(b"\r")
+
+    def end(self):
+        """Waits for the program's end and reads what it wrote last."""
+        self.settle(to_the_end=True)
+        while has_bytes(self.master):
+            self.read()
+        os.close(self.master)
+        os.close(self.slave)
+
+
+def typed(folder):
+    with tempfile.TemporaryDirectory() as work:
+        session = Session(work)
+        session.settle()
+        for line in (folder / "input.txt").read_bytes().splitlines():
+            session.type_line(line)
+        session.end()
+        return bytes(session.received), session.status
+
+
+def difference(got, expected):
+    at = next((k for k, (a, b) in enumerate(zip(got, expected)) if a != b), min(len(got), len(expected)))
+    return (f"first difference at byte {at} of {len(got)} (expected {len(expected)}):\n"
+            f"  got:      {got[max(0, at - 120):at + 120]!r}\n  expected: {expected[max(0, at - 120):at + 120]!r}")
+
+
+def main():
+    failures = 0
+    for folder in SESSIONS:
+        got, status = typed(folder)
+        stored = folder / "terminal.bytes"
+        if RECORD:
+            stored.write_bytes(got)
+        elif status != 0 or got != stored.read_bytes():
+            failures += 1
+            print(f"{folder.name}: exit status {status}; " + difference(got, stored.read_bytes()))
+        print(f"{folder.name}: {'recorded' if RECORD else 'checked'}, {len(got)} bytes")
+    print(f"{len(SESSIONS) - failures} passed, {failures} failed")
+    return 1 if failures or not SESSIONS else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
