@@ -61,8 +61,10 @@ class Session:
         self.since_key += chunk
 
     def waiting(self):
-        """Whether the program waits for a key with all it wrote read and nothing typed left unread."""
-        return waits_for_input(self.pid) and not has_bytes(self.slave) and not has_bytes(self.master)
+        """Whether the program waits for a key with all it wrote read and nothing typed left unread. In this order:
+        once what was typed is in the terminal and none is left, a program asleep in its wait has taken it, and
+        what it wrote before it slept is on its way to the master."""
+        return not has_bytes(self.slave) and waits_for_input(self.pid) and not has_bytes(self.master)
 
     def ended(self):
         if self.status is None and (child := os.waitpid(self.pid, os.WNOHANG))[0]:
@@ -119,7 +121,7 @@ def main():
     for folder in SESSIONS:
         got, status = typed(folder)
         stored = folder / "terminal.bytes"
-        if RECORD:
+        if RECORD and status == 0:
             stored.write_bytes(got)
         elif status != 0 or got != stored.read_bytes():
             failures += 1
