@@ -2,6 +2,7 @@
 #include "address/address_classes.h"
 #include "address/subnet_math.h"
 #include "calculation.h"
+#include "command_line.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "dialogs/address_entry.h"
@@ -14,6 +15,7 @@
 #include "report/report_lines.h"
 #include "report/report_output.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -165,8 +167,10 @@ void run_calculation(Calculation& c)
 
 }
 
-int main()
+int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = answer_command_line(argc, argv))
+        return *status;
     open_missing_standard_descriptors();
     set_way_out(save_export_on_way_out);
     setup_window();

@@ -1,0 +1,58 @@
+// command_line.cpp -- --help, --version and the usage line for any other argument.
+#include "command_line.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view USAGE = "usage: subnetter [--help | --version]\n";
+
+#ifdef _WIN32
+constexpr std::string_view MANUAL = "The manual: README.txt beside subnetter.exe.\n";
+#else
+constexpr std::string_view MANUAL = "The manual: man subnetter\n";
+#endif
+
+constexpr std::string_view ABOUT =
+    "An interactive calculator for IPv4 subnetting in the classful address plan.\n"
+    "Started without arguments it asks on the terminal for the options, an address\n"
+    "and a prefix, then lists the subnets, and on request exports them to\n"
+    "Result_1.txt, Result_2.txt, ... in the current folder.\n"
+    "\n"
+    "Every answer is one word on standard input, so a session can be scripted:\n"
+    "  printf '\\n1 4 9 Y Y\\n192.168.1.77\\n26\\n2\\n\\n' | subnetter > /dev/null\n"
+    "exports the four subnets of 192.168.1.77/26 to Result_1.txt.\n"
+    "\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n"
+    "\n";
+
+constexpr std::string_view VERSION = "subnetter " SUBNETTER_VERSION "\n";
+
+// Plain stdio rather than the console layer: the console is not set up yet,
+// and an answer to an argument must not resize or colour the terminal.
+int print(std::FILE* stream, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    return std::fflush(stream) == 0 && std::ferror(stream) == 0 ? 0 : 1;
+}
+
+}
+
+std::optional<int> answer_command_line(int argc, char* argv[])
+{
+    if (argc <= 1)
+        return std::nullopt;
+    const std::string_view argument = argv[1];
+    if (argc == 2 && argument == "--version")
+        return print(stdout, VERSION);
+    if (argc == 2 && argument == "--help") {
+        print(stdout, USAGE);
+        print(stdout, ABOUT);
+        // A failed write stays marked on the stream, so the last status tells of all three.
+        return print(stdout, MANUAL);
+    }
+    print(stderr, USAGE);
+    return 2;
+}
