@@ -47,9 +47,11 @@ windows:
 # PACKAGE_BUILD/subnetter_VERSION_amd64.deb: the stripped program, its manual
 # page, copyright and changelog, installed under /usr. Debian's build flags
 # alone set the optimisation and the hardening, so no build type adds its own.
+# cpack gives the archive's three members the modes of its own files, so it
+# works under the usual umask: the package is then the same under any other.
 package:
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF -DSUBNETTER_DEBIAN_PACKAGE=ON
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+	umask 022 && cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 # WINDOWS_BUILD/subnetter-VERSION-win64.zip: subnetter.exe, LICENSE.txt and README.txt.
 package-windows: windows

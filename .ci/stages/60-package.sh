@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
 # 60-package.sh -- builds the Debian package and the Windows zip twice and compares
-# them, checks both programs' hardening, the package with lintian and the manual page
-# with mandoc and groff, installs, runs and removes the package, and runs the zip's
-# exe under wine.
+# them, the package also under two other umasks; checks both programs' hardening,
+# the package with lintian, the manual page with mandoc and groff and the zip's
+# licence notices; installs, runs and removes the package, and runs the zip's exe
+# under wine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 # From clean folders, twice, the second time in other folders: nothing of a build's
 # time or place may reach a package.
 rm -rf build-package build-windows build-package-again build-windows-again
+umask 022
 make package package-windows
 make package package-windows PACKAGE_BUILD=build-package-again WINDOWS_BUILD=build-windows-again
 deb=$(echo "$PWD"/build-package/subnetter_*_amd64.deb)
 zip=$(echo "$PWD"/build-windows/subnetter-*-win64.zip)
 cmp "$deb" build-package-again/"$(basename "$deb")"
 cmp "$zip" build-windows-again/"$(basename "$zip")"
+# Nor may the builder's umask: the same bytes, so lintian's verdict below holds for each.
+for umask in 077 002; do
+  rm -rf build-package-umask-$umask
+  (umask $umask && make package PACKAGE_BUILD=build-package-umask-$umask)
+  cmp "$deb" build-package-umask-$umask/"$(basename "$deb")"
+done
 sha256sum "$deb" "$zip"
 export WINEDEBUG=-all WINEPREFIX="$PWD/build-windows/wine-prefix"
 scratch=$(mktemp -d)
