@@ -21,8 +21,25 @@ if(WIN32)
   # CR LF line ends of Windows editors.
   configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+
+  # The exe carries parts of the compiler's runtime, whose notices must travel
+  # with it. The linker's map says which archives it took members from; each
+  # is then found under the runtime folder it came from.
+  target_link_options(subnetter PRIVATE LINKER:-Map=${PROJECT_BINARY_DIR}/subnetter.map)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
+    OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  get_filename_component(gcc_runtime_folder ${libgcc} DIRECTORY)
+  add_custom_command(OUTPUT NOTICES.txt
+    COMMAND ${CMAKE_COMMAND} -DMAP=${PROJECT_BINARY_DIR}/subnetter.map -DBUILD_FOLDER=${PROJECT_BINARY_DIR} -DGCC_RUNTIME=${gcc_runtime_folder}
+      -DMINGW_RUNTIME=${CMAKE_FIND_ROOT_PATH}/lib -DNOTICES=${PROJECT_SOURCE_DIR}/packaging/windows/notices
+      -DOUTPUT=${PROJECT_BINARY_DIR}/NOTICES.txt -P ${PROJECT_SOURCE_DIR}/cmake/windows_notices.cmake
+    DEPENDS subnetter ${PROJECT_SOURCE_DIR}/cmake/windows_notices.cmake
+    VERBATIM)
+  add_custom_target(windows_notices ALL DEPENDS NOTICES.txt)
+
   install(TARGETS subnetter RUNTIME DESTINATION .)
-  install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/NOTICES.txt ${PROJECT_BINARY_DIR}/README.txt
+    DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

@@ -9,7 +9,7 @@ namespace {
 constexpr std::string_view USAGE = "usage: subnetter [--help | --version]\n";
 
 #ifdef _WIN32
-constexpr std::string_view MANUAL = "The manual: README.txt beside subnetter.exe.\n";
+constexpr std::string_view MANUAL = "More in README.txt beside subnetter.exe.\n";
 #else
 constexpr std::string_view MANUAL = "The manual: man subnetter\n";
 #endif

@@ -66,13 +66,23 @@ for path in $installed; do
   [ ! -e "$path" ] || { [ -d "$path" ] && [ -n "$(ls -A "$path")" ]; } || { echo "left behind: $path"; exit 1; }
 done
 
+repo=$PWD
 cd "$scratch/windows"
 cmake -E tar xf "$zip"
 x86_64-w64-mingw32-objdump -p subnetter.exe | grep -A4 DllCharacteristics > pe-flags.txt
 for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
   grep -q $flag pe-flags.txt || { echo "subnetter.exe lacks $flag"; exit 1; }
 done
-if grep -qv $'\r$' LICENSE.txt README.txt; then echo "a text file has lines without CR LF"; exit 1; fi
+if grep -qv $'\r$' LICENSE.txt NOTICES.txt README.txt; then echo "a text file has lines without CR LF"; exit 1; fi
+# Every part of the toolchain that the linker's map shows in the exe is named in
+# the notices, and the three notices are there: GCC's, MinGW-w64's, winpthreads'.
+for part in $(sed -n 's|^\(/[^ ]*\.a\)(.*|\1|p; s|^LOAD \(/[^ ]*\.o\)$|\1|p' "$repo"/build-windows/subnetter.map |
+              xargs -n1 basename | sort -u); do
+  grep -q "^In subnetter.exe:.* $part[,"$'\r'"]" NOTICES.txt || { echo "NOTICES.txt does not name $part"; exit 1; }
+done
+for notice in "GCC RUNTIME LIBRARY EXCEPTION" "the mingw-w64 project" "winpthreads, the POSIX threads"; do
+  grep -q "$notice" NOTICES.txt || { echo "NOTICES.txt lacks: $notice"; exit 1; }
+done
 /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || true
 /usr/lib/wine/wineserver --wait
 quick_export /usr/lib/wine/wine64 ./subnetter.exe

@@ -1,0 +1,53 @@
+# windows_notices.cmake -- NOTICES.txt for the zip: the licence notice of every
+# runtime part the linker put into subnetter.exe, as its map names them.
+# Run with -P and MAP, BUILD_FOLDER, GCC_RUNTIME, MINGW_RUNTIME, NOTICES and OUTPUT set.
+file(STRINGS ${MAP} map_lines)
+
+# The archives a member was taken from ("archive(member)" lines opening the
+# map) and the object files loaded whole; the project's own are left out.
+set(parts)
+foreach(line IN LISTS map_lines)
+  if(line MATCHES "^([^ ]+\\.a)\\([^)]+\\)$")
+    list(APPEND parts ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^LOAD ([^ ]+\\.o)$")
+    list(APPEND parts ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+
+get_filename_component(build_folder ${BUILD_FOLDER} REALPATH)
+get_filename_component(gcc_runtime ${GCC_RUNTIME} REALPATH)
+get_filename_component(mingw_runtime ${MINGW_RUNTIME} REALPATH)
+foreach(notice gcc-runtime mingw-w64-runtime winpthreads)
+  set(${notice}_parts)
+endforeach()
+foreach(part IN LISTS parts)
+  get_filename_component(part ${part} REALPATH)
+  get_filename_component(folder ${part} DIRECTORY)
+  get_filename_component(name ${part} NAME)
+  string(FIND ${part} ${build_folder}/ at)
+  if(at EQUAL 0)
+    continue()
+  elseif(folder STREQUAL gcc_runtime)
+    list(APPEND gcc-runtime_parts ${name})
+  elseif(folder STREQUAL mingw_runtime AND name MATCHES "^lib(win)?pthread\\.a$")
+    list(APPEND winpthreads_parts ${name})
+  elseif(folder STREQUAL mingw_runtime)
+    list(APPEND mingw-w64-runtime_parts ${name})
+  else()
+    message(FATAL_ERROR "subnetter.exe holds ${part}, for which there is no licence notice")
+  endif()
+endforeach()
+
+set(text "subnetter.exe holds, linked in statically, these parts of the compiler's\nruntime, each under the notice that follows its name.\n")
+foreach(notice gcc-runtime mingw-w64-runtime winpthreads)
+  if(${notice}_parts)
+    list(REMOVE_DUPLICATES ${notice}_parts)
+    list(SORT ${notice}_parts)
+    list(JOIN ${notice}_parts ", " names)
+    file(READ ${NOTICES}/${notice}.txt notice_text)
+    string(APPEND text "\n\n==============================================================================\n"
+      "In subnetter.exe: ${names}\n\n${notice_text}")
+  endif()
+endforeach()
+string(REPLACE "\n" "\r\n" text "${text}")
+file(WRITE ${OUTPUT} "${text}")
