@@ -16,7 +16,7 @@ SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null || \
 endif
 export SOURCE_DATE_EPOCH
 
-.PHONY: run test sanitize build install windows package package-windows clean
+.PHONY: run test sanitize build install uninstall screenshot windows package package-windows clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF
@@ -28,6 +28,17 @@ run: build
 # The program in PREFIX/bin and its manual page in PREFIX/share/man/man1.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes what the last install from BUILD put in place, wherever that was:
+# cmake lists every file it installed in the build folder.
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing was installed from $(BUILD)" >&2; exit 1; }
+	xargs -d '\n' rm -fv < $(BUILD)/install_manifest.txt
+	rm -f $(BUILD)/install_manifest.txt
+
+# The README's picture: the typical calculation on a terminal, from the built program.
+screenshot: build
+	python3 doc/screenshot.py ./$(BUILD)/subnetter doc/typical_calculation.svg
 
 test:
 	cmake -S . -B $(BUILD)-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=ON

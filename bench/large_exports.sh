@@ -23,12 +23,18 @@
 # Checks the /30 file against an independent generator, then deletes every big file.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
-folder="$(realpath "${1:-$repo/build-bench/run}")"
+folder="${1:-$repo/build-bench/run}"
 pairs="${2:-5}"
 build="$repo/build-bench"
-mkdir -p "$folder"
 
-[ -x /usr/bin/time ] || { echo "installing time (for user CPU and peak memory)"; apt-get update -qq && apt-get install -y -qq time; }
+# Checked before anything is built or written, and named with the Debian package that brings it.
+for need in /usr/bin/time:time python3:python3 cmake:cmake; do
+  command -v "${need%%:*}" >/dev/null ||
+    { echo "large_exports.sh needs ${need%%:*} (on Debian: apt-get install ${need#*:})" >&2; exit 1; }
+done
+# The folder is named absolutely for the runs, which work inside it; realpath needs it to exist.
+mkdir -p "$folder"
+folder="$(realpath "$folder")"
 free_kib=$(df --output=avail -k "$folder" | tail -1)
 [ "$free_kib" -gt 5000000 ] || { echo "need about 5 GB free in $folder" >&2; exit 1; }
 

@@ -1,6 +1,7 @@
-# hardening.cmake -- the flags that make the shipped programs harder to take over
-# through a memory fault: Debian's own set for the Debian package, the MinGW-w64
-# counterparts for subnetter.exe.
+# hardening.cmake -- the flags that make every build of the program harder to
+# take over through a memory fault: Debian's own set for the Debian package, the
+# MinGW-w64 counterparts for subnetter.exe, the same protections spelt out for
+# every other build (make run, the tests).
 if(WIN32)
   # The stack checks and the checked string functions come from libssp, linked
   # statically like the rest. The PE header asks Windows for a high-entropy
@@ -31,4 +32,17 @@ elseif(SUBNETTER_DEBIAN_PACKAGE)
   # in another folder is the same.
   add_compile_options(${debian_CPPFLAGS} ${debian_CXXFLAGS} -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
   add_link_options(${debian_LDFLAGS})
+else()
+  # The checked string functions need the optimiser, so a debugging build
+  # (the sanitizers' among them) goes without; a value a compiler sets by
+  # default gives way to this one.
+  add_compile_options(-fstack-protector-strong
+    $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE> $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    add_compile_options(-fcf-protection)
+  endif()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  include(CheckPIESupported)
+  check_pie_supported()
+  add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()

@@ -1,12 +1,45 @@
 #!/usr/bin/env bash
-# 30-install.sh -- installs into a scratch prefix and runs a scripted session of the installed program.
+# 30-install.sh -- the commands README.md and CONTRIBUTING.md give, run as written where
+# they are cheap: install and uninstall, a scripted session of the installed program and of
+# the one in the clone, the options, the manual page, and the README's picture made anew.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+repo=$PWD
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-make install BUILD=${INSTALL_BUILD:-build-install} PREFIX="$prefix"
-test -f "$prefix/share/man/man1/subnetter.1"
-cd "$prefix"
-printf '\n1 4 9 Y Y\n192.168.1.77\n26\n2\n\n' | "$prefix/bin/subnetter" > /dev/null
+# Runs a command that one of the two texts shows as an indented line, word for word.
+as_documented() {
+  grep -qxF "    $1" README.md CONTRIBUTING.md || { echo "no longer documented: $1"; exit 1; }
+  echo "+ $1" >&2
+  eval "$1"
+}
+
+# Installed for one account, found and run there, then removed again: nothing stays.
+export HOME=$scratch/home
+as_documented 'make install PREFIX=$HOME/.local'
+installed=$(cat build/install_manifest.txt)
+test -f "$HOME/.local/share/man/man1/subnetter.1"
+PATH=$HOME/.local/bin:$PATH
+test "$(as_documented 'subnetter --version')" = "subnetter $(sed -n 's/^project(subnetter VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)"
+as_documented 'subnetter --help' | grep -q '^usage: subnetter'
+mkdir "$scratch/installed" && cd "$scratch/installed"
+printf '\n1 4 9 Y Y\n192.168.1.77\n26\n2\n\n' | subnetter > /dev/null
 grep -q '192.168.1.192/26' Result_1.txt
+cd "$repo"
+as_documented 'make uninstall'
+for path in $installed; do
+  [ ! -e "$path" ] || { echo "left behind: $path"; exit 1; }
+done
+
+# The clone's own program, at the end of its input, and scripted as the README shows it.
+as_documented 'make run' < /dev/null > /dev/null
+as_documented "printf '\\n1 4 9 Y Y\\n192.168.1.77\\n26\\n2\\n\\n' | ./build/subnetter > /dev/null"
+as_documented 'grep 192.168.1.192/26 Result_1.txt'
+rm Result_1.txt
+MANPAGER=cat man ./build/subnetter.1 | grep -q '^OPTIONS'
+
+# The picture is the screen of this program: a change to the screen asks for `make screenshot`.
+as_documented 'make screenshot'
+git diff --quiet doc/typical_calculation.svg ||
+  { echo "doc/typical_calculation.svg is not the screen of this program: run make screenshot and commit it"; exit 1; }
