@@ -64,7 +64,7 @@ package:
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DSUBNETTER_WERROR=ON -DSUBNETTER_TESTS=OFF -DSUBNETTER_DEBIAN_PACKAGE=ON
 	umask 022 && cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
-# WINDOWS_BUILD/subnetter-VERSION-win64.zip: subnetter.exe, LICENSE.txt and README.txt.
+# WINDOWS_BUILD/subnetter-VERSION-win64.zip: subnetter.exe, LICENSE.txt, NOTICES.txt and README.txt.
 package-windows: windows
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target package
 

@@ -75,4 +75,11 @@ for arguments, status, output, error in ROWS:
     for problem in problems:
         print(f"subnetter {arguments}: {problem}")
     failures += bool(problems)
+
+# Standard output that refuses the answer is told by the status, as in a session.
+with open("/dev/full", "w") as full:
+    refused = subprocess.run([PROGRAM, "--version"], stdout=full, stderr=subprocess.DEVNULL, timeout=10).returncode
+if refused != 1:
+    print(f"subnetter --version > /dev/full: status {refused}, not 1")
+    failures += 1
 sys.exit(1 if failures else 0)
