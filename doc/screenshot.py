@@ -104,6 +104,8 @@ with tempfile.TemporaryDirectory() as folder:
     try:
         screen = capture_session(folder)
     finally:
+        socket = tmux("display", "-p", "#{socket_path}").strip()
         subprocess.run(["tmux", "-L", SOCKET, "kill-server"], capture_output=True)
+        os.remove(socket)  # the server leaves it behind
 with open(OUTPUT, "w") as svg:
     svg.write(svg_of(screen))
