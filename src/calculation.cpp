@@ -4,7 +4,6 @@
 void reset_calculation(Calculation& calculation)
 {
     Calculation fresh;
-    fresh.class_ok = calculation.class_ok;
     fresh.first_choice = calculation.first_choice;
     fresh.prefix_method = calculation.prefix_method;
     fresh.mode = calculation.mode;

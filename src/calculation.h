@@ -9,6 +9,22 @@
 
 using DecimalAddress = std::array<int, 4>;
 
+// The answers of the options menu as the record keeps them.
+using Answer = std::int16_t;
+inline constexpr Answer DECIMAL_FORM = 1;        // first_choice: the address in dotted decimal
+inline constexpr Answer BINARY_FORM = 2;         // first_choice: the address in binary groups
+inline constexpr Answer RESET = 1;               // first_choice after the closing prompt: calculate again
+inline constexpr Answer DEFAULT_PREFIX = 3;      // prefix_method: the class's own prefix
+inline constexpr Answer TYPED_PREFIX = 4;        // prefix_method: a prefix typed in
+inline constexpr Answer PREFIX_FROM_HOSTS = 5;   // prefix_method: the smallest subnet holding the hosts
+inline constexpr Answer PREFIX_FROM_SUBNETS = 6; // prefix_method: the largest subnets giving the count
+inline constexpr Answer MASK_DECIMAL = 7;        // prefix_method: a network mask in dotted decimal
+inline constexpr Answer MASK_BINARY = 8;         // prefix_method: a network mask in binary groups
+inline constexpr Answer STANDARD_MODE = 9;       // mode: equal subnets of the classful network
+inline constexpr Answer VLSM_MODE = 10;          // mode: subnets of non-increasing size
+inline constexpr Answer YES = 0;                 // export_answer, quick_answer
+inline constexpr Answer NO = 1;                  // export_answer, quick_answer
+
 struct Calculation {
     DecimalAddress ip_octets {};      // entered address, first octet first
     IpBits ip_bits {};                // the entered address as bits
@@ -23,15 +39,14 @@ struct Calculation {
     IpBits mask_bits {};              // network mask as bits
     DecimalAddress net_octets {};     // current network; the modes' running address
     IpBits net_bits {};               // the same address as bits
-    OctetBits scratch_bits {};        // last octet of the gateway or first host, as bits
     int gateway_octet = 0;            // last octet of the default gateway
     int range_start = 0;              // first subnet the standard mode lists
     int range_end = 0;                // last subnet the standard mode lists
-    std::int16_t first_choice = 0;    // input form 1 or 2; after the closing prompt its answer
-    std::int16_t prefix_method = 0;   // prefix method 3..8; the VLSM mode's answers
-    std::int16_t mode = 0;            // 9 standard, 10 VLSM
-    std::int16_t export_answer = 0;   // 0 export to a file, 1 not
-    std::int16_t quick_answer = 0;    // 0 quick export (file only), 1 not
+    Answer first_choice = 0;          // DECIMAL_FORM or BINARY_FORM; after the closing prompt RESET or not
+    Answer prefix_method = 0;         // DEFAULT_PREFIX..MASK_BINARY; in the VLSM mode its pass answer, then its continue answer
+    Answer mode = 0;                  // STANDARD_MODE or VLSM_MODE
+    Answer export_answer = 0;         // YES: export to a file
+    Answer quick_answer = 0;          // YES: quick export (file only)
     int export_count = 0;             // export files opened so far in this run
     std::array<char, 30> file_name {}; // current export file, such as Result_1.txt
     std::FILE* export_file = nullptr; // open from the file's opening to the closing prompt

@@ -14,6 +14,7 @@
 #include "report/export_file.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
+#include "report/screen_output.h"
 
 #include <optional>
 #include <string_view>
@@ -40,7 +41,6 @@ constexpr std::string_view SPLASH_CREDITS =
 
 constexpr std::string_view SPLASH_EDITION = "\n                      classful IPv4 subnetting, standard & VLSM\n";
 
-constexpr std::string_view SPLASH_RULE = "_________________________________________________________________________________\n\n";
 
 void start_menu_graphics()
 {
@@ -50,7 +50,8 @@ void start_menu_graphics()
     console_write(SPLASH_CREDITS);
     console_write(SPLASH_EDITION);
     setfgcolor(COLOR_WHITE);
-    console_write(SPLASH_RULE);
+    console_write(FILE_RULE);
+    console_write("\n");
     setfgcolor(COLOR_GREEN);
     console_write("                        PRESS ANY KEY TO ENTER IN PROGRAM:");
     setfgcolor(COLOR_WHITE);
@@ -62,7 +63,7 @@ void enter_address(Calculation& c)
 {
     auto& [o1, o2, o3, o4] = c.ip_octets;
     auto& [b1, b2, b3, b4] = c.ip_bits;
-    if (c.first_choice == 1)
+    if (c.first_choice == DECIMAL_FORM)
         ip_decimal_input(o1, o2, o3, o4, b1, b2, b3, b4);
     else
         ip_binary_input(o1, o2, o3, o4, b1, b2, b3, b4);
@@ -73,23 +74,23 @@ void derive_prefix(Calculation& c)
     auto& [m1, m2, m3, m4] = c.mask_octets;
     auto& [b1, b2, b3, b4] = c.mask_bits;
     switch (c.prefix_method) {
-    case 3:
+    case DEFAULT_PREFIX:
         default_prefix(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
         break;
-    case 4:
+    case TYPED_PREFIX:
         prefix_input(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
         break;
-    case 5:
+    case PREFIX_FROM_HOSTS:
         prefix_from_hosts(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
         break;
-    case 6:
+    case PREFIX_FROM_SUBNETS:
         prefix_from_subnets(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
         break;
-    case 7:
+    case MASK_DECIMAL:
         prefix_from_mask_decimal(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter,
             m1, m2, m3, m4, b1, b2, b3, b4);
         return;
-    case 8:
+    case MASK_BINARY:
         prefix_from_mask_binary(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter,
             m1, m2, m3, m4, b1, b2, b3, b4);
         return;
@@ -101,7 +102,7 @@ void derive_prefix(Calculation& c)
 
 void show_report_title(Calculation& c)
 {
-    if (c.quick_answer == 0) {
+    if (c.quick_answer == YES) {
         print_title_bar(TITLE_QUICK_PRINT);
         console_write("Exporting Results...\n");
     } else {
@@ -113,14 +114,14 @@ void show_report_title(Calculation& c)
 // without export, so its results are at least shown on the screen.
 void start_export(Calculation& c)
 {
-    open_export_file(c.export_count, c.file_name, c.export_file, c.quick_answer == 0);
+    open_export_file(c.export_count, c.file_name, c.export_file, c.quick_answer == YES);
     if (c.export_file == nullptr)
-        c.export_answer = c.quick_answer = 1;
+        c.export_answer = c.quick_answer = NO;
 }
 
 void finish_calculation(Calculation& c)
 {
-    if (c.quick_answer == 0) {
+    if (c.quick_answer == YES) {
         ClearLines(2);
         console_write("\a");
     }
@@ -128,7 +129,7 @@ void finish_calculation(Calculation& c)
     console_write("\nPress any 'Char' to EXIT/SAVE or '1' to RESET: ");
     setfgcolor(COLOR_WHITE);
     c.first_choice = keep_low_16_bits(read_token().value);
-    if (c.export_answer == 0) {
+    if (c.export_answer == YES) {
         close_export_file(c.export_file, c.file_name);
         setfgcolor(COLOR_WHITE);
         console_write("\n");
@@ -147,18 +148,18 @@ void run_calculation(Calculation& c)
     // A refused class leaves its line on the screen and the next calculation
     // starts below it.
     if (c.class_ok != 1) {
-        c.first_choice = 1;
+        c.first_choice = RESET;
         return;
     }
     derive_prefix(c);
     ClearScreen();
     // The file is tried before the title, so a calculation that loses its
     // export is titled as the on-screen report it becomes.
-    if (c.export_answer == 0)
+    if (c.export_answer == YES)
         start_export(c);
     show_report_title(c);
     report_information_block(c);
-    if (c.mode == 9)
+    if (c.mode == STANDARD_MODE)
         standard_mode(c);
     else
         vlsm_mode(c);
@@ -179,7 +180,7 @@ int main(int argc, char* argv[])
     do {
         reset_calculation(calculation);
         run_calculation(calculation);
-    } while (calculation.first_choice == 1);
+    } while (calculation.first_choice == RESET);
     console_flush();
     return export_status();
 }

@@ -4,7 +4,7 @@
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "dialogs/binary_entry.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "console/console.h"
 #include "dialogs/binary_entry.h"
 #include "dialogs/prefix_derivation.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 #include <array>
 

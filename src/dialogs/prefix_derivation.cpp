@@ -3,7 +3,7 @@
 
 #include "console/answer_reader.h"
 #include "console/console.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 #include <algorithm>
 #include <array>

@@ -1,15 +1,11 @@
 // options_menu.cpp -- the five questions that open every calculation.
 #include "menu/options_menu.h"
 
-#include "console/answer_reader.h"
+#include "console/choice_reader.h"
 #include "console/console.h"
-
-#include <algorithm>
+#include "text_line.h"
 
 namespace {
-
-constexpr std::string_view MENU_RULE = "________________________________________________________________________________\n";
-constexpr std::string_view MENU_TITLE = "                            << IPv4 OPTIONS MENU >>\n";
 
 constexpr std::string_view INPUT_FORM_ROWS =
     " # IPv4 in decimal Form : Press '1'    >> 192.168.1.1\n"
@@ -32,74 +28,24 @@ constexpr std::string_view MODE_ROWS =
 constexpr std::string_view EXPORT_OPTION = "\n           # Results Export       : Press 'Y/N'  >> Export to file";
 constexpr std::string_view QUICK_OPTION = "           # Quick Export         : Press 'Y/N'  >> Direct export full IP Range";
 
-constexpr std::int16_t YES = 0;
-constexpr std::int16_t NO = 1;
-constexpr std::int16_t UNDECIDED = 2;
+// The opening rule spans 80 columns, and the title is centred in it.
+constexpr std::size_t MENU_COLUMNS = 80;
+constexpr auto MENU_RULE = rule_line<MENU_COLUMNS>();
+constexpr auto MENU_TITLE = centred<MENU_COLUMNS>("<< IPv4 OPTIONS MENU >>");
 
-void write_input_prompt()
+Answer yes_or_no(std::string_view option_line)
 {
-    setfgcolor(COLOR_GREEN);
-    console_write("Input: ");
-    setfgcolor(COLOR_WHITE);
-}
-
-// The refused answer's row is blanked and "False " starts the new prompt on it.
-void mark_refused_answer()
-{
-    ClearLines(1);
-    setfgcolor(COLOR_RED);
-    console_write("False ");
-    setfgcolor(COLOR_WHITE);
-}
-
-std::int16_t yes_no_value(char first)
-{
-    switch (first) {
-    case 'Y':
-    case 'y':
-        return YES;
-    case 'N':
-    case 'n':
-        return NO;
-    default:
-        return UNDECIDED;
-    }
+    return read_yes_no(option_line) ? YES : NO;
 }
 
 }
 
-void read_choice(std::int16_t& field, std::initializer_list<int> accepted)
-{
-    for (;;) {
-        write_input_prompt();
-        field = keep_low_16_bits(read_token().value);
-        if (std::find(accepted.begin(), accepted.end(), field) != accepted.end())
-            return;
-        mark_refused_answer();
-    }
-}
-
-void read_yes_no(std::string_view option_line, std::int16_t& field)
-{
-    setfgcolor(COLOR_GREY);
-    console_write(option_line);
-    console_write("\n");
-    setfgcolor(COLOR_WHITE);
-    for (;;) {
-        write_input_prompt();
-        field = yes_no_value(read_token().first);
-        if (field != UNDECIDED)
-            return;
-        mark_refused_answer();
-    }
-}
-
-void options_menu(std::int16_t& first_choice, std::int16_t& prefix_method, std::int16_t& mode,
-    std::int16_t& export_answer, std::int16_t& quick_answer)
+void options_menu(Answer& first_choice, Answer& prefix_method, Answer& mode, Answer& export_answer, Answer& quick_answer)
 {
     console_write(MENU_RULE);
     setfgcolor(COLOR_GREEN);
     console_write(MENU_TITLE);
+    console_write("\n");
     setfgcolor(COLOR_WHITE);
     console_write(MENU_RULE);
     console_write("\n");
@@ -107,18 +53,19 @@ void options_menu(std::int16_t& first_choice, std::int16_t& prefix_method, std::
     console_write("To insert:");
     setfgcolor(COLOR_WHITE);
     console_write(INPUT_FORM_ROWS);
-    read_choice(first_choice, { 1, 2 });
+    read_choice(first_choice, { DECIMAL_FORM, BINARY_FORM });
     ClearLines(1);
     console_write(PREFIX_METHOD_ROWS);
-    read_choice(prefix_method, { 3, 4, 5, 6, 7, 8 });
+    read_choice(prefix_method,
+        { DEFAULT_PREFIX, TYPED_PREFIX, PREFIX_FROM_HOSTS, PREFIX_FROM_SUBNETS, MASK_DECIMAL, MASK_BINARY });
     ClearLines(1);
     console_write(MODE_ROWS);
-    read_choice(mode, { 9, 10 });
+    read_choice(mode, { STANDARD_MODE, VLSM_MODE });
     ClearLines(1);
-    read_yes_no(EXPORT_OPTION, export_answer);
+    export_answer = yes_or_no(EXPORT_OPTION);
     ClearLines(1);
-    if (mode == 9 && export_answer == YES)
-        read_yes_no(QUICK_OPTION, quick_answer);
+    if (mode == STANDARD_MODE && export_answer == YES)
+        quick_answer = yes_or_no(QUICK_OPTION);
     else
         quick_answer = NO;
     ClearScreen();

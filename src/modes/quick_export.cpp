@@ -19,12 +19,7 @@ std::array<char, BLOCK_BYTES> block;
 // False once a write to the file has failed: forming the rest would be wasted.
 bool write_block(std::FILE* file, const char* end)
 {
-    return write_export_block(file, text_between(block.data(), end));
-}
-
-SubnetAddresses subnet_addresses(Address network, Address size)
-{
-    return { network, network + 1, network + 2, network + size - 2, network + size - 1 };
+    return write_export(file, text_between(block.data(), end));
 }
 
 }
@@ -32,7 +27,6 @@ SubnetAddresses subnet_addresses(Address network, Address size)
 void export_every_subnet(Calculation& c)
 {
     const SectionForm form = section_form(c, LABEL_LAST_HOST);
-    const Address subnet_size = static_cast<Address>(c.hosts) + 2;
     SubnetNumber number;
     Address network = address_of(c.net_octets);
     char* at = block.data();
@@ -46,10 +40,11 @@ void export_every_subnet(Calculation& c)
             act_on_signals();
         }
         count_up(number);
-        at = put_section(at, form, number, subnet_addresses(network, subnet_size)).end;
+        const SubnetAddresses addresses = subnet_addresses(network, c.prefix);
+        at = put_section(at, form, number, addresses).end;
         // The classful network ends at most at 223.255.255.255, so the step
         // past its last subnet cannot wrap.
-        network += subnet_size;
+        network = addresses[BROADCAST] + 1;
     }
     write_block(c.export_file, at);
 }

@@ -9,7 +9,8 @@
 #include "report/address_lines.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
-#include "report/text_line.h"
+#include "report/screen_output.h"
+#include "text_line.h"
 
 #include <array>
 
@@ -77,15 +78,23 @@ void pause_after_subnet()
     ClearLines(2);
 }
 
-void list_subnet(Calculation& c, const SectionForm& form, const SubnetNumber& number)
+// Each subnet after the first listed starts after the broadcast address of
+// the one before. The first starts at the classful network, unless the skip
+// walk has already brought the running address to a later one.
+void move_to_subnet(Calculation& c)
 {
-    if (c.subnet_index == 1) {
-        move_to_classful_network(c);
-    } else if (c.listed_count != 0) {
+    if (c.listed_count > 0) {
         auto& [d1, d2, d3, d4] = c.net_octets;
         next_address(d1, d2, d3, d4);
+    } else if (c.subnet_index == 1) {
+        move_to_classful_network(c);
     }
     net_bits_from_octets(c);
+}
+
+void list_subnet(Calculation& c, const SectionForm& form, const SubnetNumber& number)
+{
+    move_to_subnet(c);
     ++c.listed_count;
 
     std::array<char, SECTION_ROOM> section;
@@ -108,15 +117,18 @@ void list_on_screen(Calculation& c)
 
 void standard_mode(Calculation& c)
 {
-    if (c.subnets > 2 && c.quick_answer != 0)
+    // The range is asked for a listing on screen of more than two subnets;
+    // otherwise every subnet is listed. An end of 0 means the last subnet, a
+    // start of 0 or 1 the first; a later start is reached by the skip walk.
+    if (c.subnets > 2 && c.quick_answer == NO)
         select_range(c);
     else
         c.range_end = c.subnets;
-    if (c.range_start == 0 || c.range_start == 1)
-        c.skip_index = 1;
     if (c.range_end == 0)
         c.range_end = c.subnets;
-    if (c.range_start > 1)
+    if (c.range_start <= 1)
+        c.skip_index = 1;
+    else
         skip_to_range_start(c);
 
     report_title(c, TITLE_STANDARD_MODE);

@@ -3,23 +3,24 @@
 
 #include "address/subnet_math.h"
 #include "console/answer_reader.h"
+#include "console/choice_reader.h"
 #include "console/console.h"
 #include "dialogs/prefix_derivation.h"
-#include "menu/options_menu.h"
 #include "modes/subnet_walk.h"
 #include "report/address_lines.h"
 #include "report/report_lines.h"
 #include "report/report_output.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 #include <array>
 
 namespace {
 
-constexpr std::int16_t NEW_PREFIX = 1;
-constexpr std::int16_t MAX_HOSTS = 2;
-constexpr std::int16_t PREVIOUS_SETTINGS = 3;
-constexpr std::int16_t STOP = 1;
+// The answers of a pass, and of the prompt after it, kept in prefix_method.
+constexpr Answer NEW_PREFIX = 1;
+constexpr Answer MAX_HOSTS = 2;
+constexpr Answer PREVIOUS_SETTINGS = 3;
+constexpr Answer STOP = 1;
 
 constexpr std::string_view PASS_MENU_ROWS =
     " # New Prefix          : Press '1'         Note: 0 to 30\n"
@@ -63,22 +64,27 @@ void ask_subnet_size(Calculation& c)
         prefix_from_hosts(c.vlsm_subnets, c.vlsm_hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
 }
 
-// A subnet may not be larger than the one before it.
+// The red span that follows every size answer: the refusal when the subnet
+// would be larger than the one before it, which stays on the screen; else empty.
+bool refused_as_larger(const Calculation& c)
+{
+    const bool refused = c.prefix < c.last_prefix;
+    setfgcolor(COLOR_RED);
+    if (refused) {
+        TextLine refusal;
+        refusal << "The new Prefix must be bigger or equal to the last : " << c.last_prefix << '\n';
+        console_write(refusal.view());
+    }
+    setfgcolor(COLOR_WHITE);
+    return refused;
+}
+
+// The same question until the subnet is no larger than the one before it.
 void settle_prefix(Calculation& c)
 {
     ask_subnet_size(c);
-    for (;;) {
-        setfgcolor(COLOR_RED);
-        if (c.prefix < c.last_prefix) {
-            TextLine refusal;
-            refusal << "The new Prefix must be bigger or equal to the last : " << c.last_prefix << '\n';
-            console_write(refusal.view());
-        }
-        setfgcolor(COLOR_WHITE);
-        if (c.prefix >= c.last_prefix)
-            return;
+    while (refused_as_larger(c))
         ask_subnet_size(c);
-    }
 }
 
 void count_and_mask(Calculation& c)
@@ -116,9 +122,7 @@ void report_subnet(Calculation& c)
     report_text(c, new_hosts.view(), new_hosts.view());
     report_address_line(c, LABEL_NEW_MASK, c.mask_octets);
     std::array<char, SECTION_ROOM> lines;
-    const SubnetAddresses addresses = walk_subnet(c);
-    const char* end = put_address_lines(lines.data(), section_form(c, LABEL_LAST_NETWORK), addresses);
-    report_address_lines(c, text_between(lines.data(), end));
+    report_address_lines(c, put_address_lines(lines.data(), section_form(c, LABEL_LAST_NETWORK), walk_subnet(c)));
 
     TextLine used;
     used << "# Used Hosts        : " << c.used_hosts << '/' << c.hosts + 2 << ":\n";

@@ -2,16 +2,11 @@
 #include "report/address_lines.h"
 
 #include "calculation.h"
-#include "console/console.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 #include <cstring>
 
 namespace {
-
-constexpr std::size_t BINARY_COLUMN = LABEL_NETWORK_IP.size();
-constexpr std::string_view SEPARATOR = " : ";
-constexpr std::size_t SEPARATOR_COLUMN = DECIMAL_COLUMN - SEPARATOR.size();
 
 // The text of every octet value in both forms, made at compile time, so that
 // no digit of a large listing is worked out more than once.
@@ -42,6 +37,7 @@ constexpr auto OCTET_DECIMAL = [] {
     }
     return table;
 }();
+static_assert(4 * sizeof(OctetDecimal::text) <= DECIMAL_FORM_ROOM);
 
 ShortText short_text(std::string_view text)
 {
@@ -72,23 +68,6 @@ char* put_number(char* at, const SubnetNumber& number)
     return put(at, std::string_view(number.digits.data() + number.first, number.digits.size() - number.first));
 }
 
-// One address line of a terminal, piece by piece. White is set once more
-// before the decimal form: the screen has always had it there.
-void show_line_in_colour(std::string_view line)
-{
-    const std::size_t suffix_column = line.find('/', DECIMAL_COLUMN);
-    console_write(line.substr(0, BINARY_COLUMN));
-    setfgcolor(COLOR_GREEN);
-    console_write(line.substr(BINARY_COLUMN, SEPARATOR_COLUMN - BINARY_COLUMN));
-    setfgcolor(COLOR_WHITE);
-    console_write(line.substr(SEPARATOR_COLUMN, SEPARATOR.size()));
-    setfgcolor(COLOR_WHITE);
-    console_write(line.substr(DECIMAL_COLUMN, suffix_column - DECIMAL_COLUMN));
-    setfgcolor(COLOR_GREEN);
-    console_write(line.substr(suffix_column));
-    setfgcolor(COLOR_WHITE);
-}
-
 }
 
 ShortText prefix_suffix(int prefix)
@@ -103,12 +82,13 @@ AddressLineStart address_line_start(std::string_view label)
     AddressLineStart start;
     start.columns.fill('.');
     label.copy(start.columns.data(), BINARY_COLUMN);
-    SEPARATOR.copy(start.columns.data() + SEPARATOR_COLUMN, SEPARATOR.size());
+    ADDRESS_SEPARATOR.copy(start.columns.data() + SEPARATOR_COLUMN, ADDRESS_SEPARATOR.size());
     return start;
 }
 
-char* put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix)
+FormedLine put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix)
 {
+    FormedLine line { at, nullptr, nullptr };
     std::memcpy(at, start.columns.data(), start.columns.size());
     for (std::size_t k = 0; k < 4; ++k)
         std::memcpy(at + BINARY_COLUMN + 9 * k, OCTET_BINARY[octet_of(address, k)].data(), 8);
@@ -119,20 +99,9 @@ char* put_address_line(char* at, const AddressLineStart& start, Address address,
         at += octet.digits + 1;
     }
     // "/prefix" and the line end replace the dot after the last octet.
-    return put(at - 1, suffix);
-}
-
-void show_address_lines(std::string_view lines)
-{
-    if (!output_is_terminal()) {
-        console_write(lines);
-        return;
-    }
-    while (!lines.empty()) {
-        const std::size_t line_end = lines.find('\n') + 1;
-        show_line_in_colour(lines.substr(0, line_end));
-        lines.remove_prefix(line_end);
-    }
+    line.suffix = at - 1;
+    line.end = put(line.suffix, suffix);
+    return line;
 }
 
 SubnetNumber subnet_number(int value)
@@ -175,32 +144,24 @@ SectionForm section_form(const Calculation& c, std::string_view last_label)
     return form;
 }
 
-char* put_address_lines(char* at, const SectionForm& form, const SubnetAddresses& addresses)
+FormedLines put_address_lines(char* at, const SectionForm& form, const SubnetAddresses& addresses)
 {
-    for (std::size_t k = 0; k < form.line_count; ++k)
-        at = put_address_line(at, form.lines[k].start, addresses[form.lines[k].shows], form.suffix);
-    return at;
+    FormedLines formed;
+    for (; formed.count < form.line_count; ++formed.count) {
+        const SectionForm::Line& line = form.lines[formed.count];
+        formed.lines[formed.count] = put_address_line(at, line.start, addresses[line.shows], form.suffix);
+        at = formed.lines[formed.count].end;
+    }
+    return formed;
 }
 
 SectionParts put_section(char* at, const SectionForm& form, const SubnetNumber& number, const SubnetAddresses& addresses)
 {
-    SectionParts parts { at, nullptr, nullptr, nullptr };
+    SectionParts parts { at, {}, nullptr, nullptr };
     at = put(at, SUBNET_HEADING_START);
     at = put_number(at, number);
-    parts.lines = put(at, form.heading_end);
-    parts.rule = put_address_lines(parts.lines, form, addresses);
+    parts.lines = put_address_lines(put(at, form.heading_end), form, addresses);
+    parts.rule = parts.lines.lines[parts.lines.count - 1].end;
     parts.end = put(parts.rule, FILE_RULE);
     return parts;
-}
-
-void show_section(const SectionParts& section)
-{
-    if (!output_is_terminal()) {
-        console_write(text_between(section.heading, section.rule));
-        return;
-    }
-    setfgcolor(COLOR_GREEN);
-    console_write(text_between(section.heading, section.lines));
-    setfgcolor(COLOR_WHITE);
-    show_address_lines(text_between(section.lines, section.rule));
 }

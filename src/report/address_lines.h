@@ -1,26 +1,14 @@
-// address_lines.h -- address lines and the subnet sections made of them, formed in one place for the file and the screen.
+// address_lines.h -- address lines and the subnet sections made of them, formed as bytes for the file and the screen alike.
 #pragma once
 
+#include "address/subnet_addresses.h"
 #include "report/report_lines.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
 
 struct Calculation;
-
-// An address as one number, its first octet in the high byte.
-using Address = std::uint32_t;
-
-// The four octets, each 0..255, as one number.
-inline Address address_of(const std::array<int, 4>& octets)
-{
-    Address address = 0;
-    for (int octet : octets)
-        address = address << 8 | static_cast<Address>(octet);
-    return address;
-}
 
 // The text formed from `start` up to `end`.
 inline std::string_view text_between(const char* start, const char* end)
@@ -38,10 +26,14 @@ struct ShortText {
 // "/prefix" and the line end, which close every address line of a calculation.
 ShortText prefix_suffix(int prefix);
 
-// A label, the binary form and " : " fill the same 60 columns of every
-// address line; the decimal form starts after them.
-inline constexpr std::size_t DECIMAL_COLUMN =
-    LABEL_NETWORK_IP.size() + std::string_view("bbbbbbbb.bbbbbbbb.bbbbbbbb.bbbbbbbb : ").size();
+// The columns of an address line: the label, the binary form from
+// BINARY_COLUMN, " : " from SEPARATOR_COLUMN and the decimal form from
+// DECIMAL_COLUMN, the same on every line.
+inline constexpr std::string_view BINARY_FORM_TEMPLATE = "bbbbbbbb.bbbbbbbb.bbbbbbbb.bbbbbbbb";
+inline constexpr std::string_view ADDRESS_SEPARATOR = " : ";
+inline constexpr std::size_t BINARY_COLUMN = LABEL_NETWORK_IP.size();
+inline constexpr std::size_t SEPARATOR_COLUMN = BINARY_COLUMN + BINARY_FORM_TEMPLATE.size();
+inline constexpr std::size_t DECIMAL_COLUMN = SEPARATOR_COLUMN + ADDRESS_SEPARATOR.size();
 
 // The columns of an address line that only its label changes: the label, the
 // dots of the binary form and the separator.
@@ -49,21 +41,32 @@ struct AddressLineStart {
     std::array<char, DECIMAL_COLUMN> columns {};
 };
 
+// The fixed columns of the address line of `label` (22 characters).
 AddressLineStart address_line_start(std::string_view label);
 
-// Room put_address_line needs: the decimal form takes at most 16 bytes, and
-// the suffix's fixed-size copy starts on its last one.
-inline constexpr std::size_t ADDRESS_LINE_ROOM = DECIMAL_COLUMN + 16 + sizeof(ShortText::bytes);
+// The decimal form is copied as four octet texts of at most three digits and
+// a dot, four bytes each; the suffix's fixed-size copy starts on the last one.
+inline constexpr std::size_t DECIMAL_FORM_ROOM = 4 * 4;
+inline constexpr std::size_t ADDRESS_LINE_ROOM = DECIMAL_COLUMN + DECIMAL_FORM_ROOM + sizeof(ShortText::bytes);
+
+// Where put_address_line put a line: the suffix starts at `suffix`; the other
+// pieces start at their fixed columns from `start`.
+struct FormedLine {
+    char* start;
+    char* suffix;
+    char* end;
+};
 
 // The label, the binary form of `address`, " : ", its decimal form and
-// `suffix`. Writes at most ADDRESS_LINE_ROOM bytes; returns the end of the line.
-char* put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix);
+// `suffix`. Writes at most ADDRESS_LINE_ROOM bytes.
+FormedLine put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix);
 
-// Whole address lines as put_address_line forms them, on the screen, which
-// is in white before and after: at once where the screen shows no colours;
-// on a terminal the label white, the binary form green, the separator and the
-// decimal form white, the suffix green.
-void show_address_lines(std::string_view lines);
+// Consecutive address lines as put_address_line formed them.
+struct FormedLines {
+    std::array<FormedLine, 5> lines {};
+    std::size_t count = 0;
+    std::string_view text() const { return text_between(lines[0].start, lines[count - 1].end); }
+};
 
 // A subnet of prefix 30 has only the gateway and the last host as usable
 // addresses, so it has no First Host IP line.
@@ -72,10 +75,6 @@ inline constexpr int PREFIX_WITHOUT_FIRST_HOST = 30;
 // Each subnet of the standard mode's listing opens with this, its number,
 // "/" and the number of subnets.
 inline constexpr std::string_view SUBNET_HEADING_START = "\nSub Network ";
-
-// The addresses a subnet's lines show, in the order of its lines.
-enum SubnetAddress : std::size_t { NETWORK, GATEWAY, FIRST_HOST, LAST_HOST, BROADCAST };
-using SubnetAddresses = std::array<Address, 5>;
 
 // The subnet number as text, counted up in place rather than converted anew
 // for each of millions of subnets. The digits sit at the end of the array, so
@@ -87,6 +86,7 @@ struct SubnetNumber {
 
 // The number's text; 0 gives none, and counting up from none gives 1.
 SubnetNumber subnet_number(int value);
+// Adds one to the number's text.
 void count_up(SubnetNumber& number);
 
 // What every section of a calculation's listing shares: its address lines
@@ -102,27 +102,27 @@ struct SectionForm {
     ShortText suffix;      // "/prefix" and the line end
 };
 
+// The section form of the calculation's prefix and subnet count, its fourth
+// line labelled `last_label`.
 SectionForm section_form(const Calculation& calculation, std::string_view last_label);
 
 // Where put_section put each part of a section; the rule ends at `end`.
 struct SectionParts {
     char* heading;
-    char* lines;
+    FormedLines lines;
     char* rule;
     char* end;
 };
 
-// Room put_section needs: the heading, five address lines and the file's rule,
-// fixed-size copies past their ends included.
+// Room put_section needs: the heading, five address lines and the file's
+// rule, fixed-size copies past their ends included.
 inline constexpr std::size_t SECTION_ROOM = 1024;
+static_assert(SECTION_ROOM >= SUBNET_HEADING_START.size() + sizeof(SubnetNumber::digits) + sizeof(ShortText::bytes)
+        + 5 * ADDRESS_LINE_ROOM + FILE_RULE.size());
 
 // The section's address lines alone. Writes at most SECTION_ROOM bytes.
-char* put_address_lines(char* at, const SectionForm& form, const SubnetAddresses& addresses);
+FormedLines put_address_lines(char* at, const SectionForm& form, const SubnetAddresses& addresses);
 
 // The heading "\nSub Network n/subnets\n\n", the address lines and the file's
 // rule. Writes at most SECTION_ROOM bytes.
 SectionParts put_section(char* at, const SectionForm& form, const SubnetNumber& number, const SubnetAddresses& addresses);
-
-// A section's heading in green and its address lines, on the screen, which is
-// in white before and after. No rule: the screen pauses there instead.
-void show_section(const SectionParts& section);

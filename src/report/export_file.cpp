@@ -3,7 +3,7 @@
 
 #include "console/console.h"
 #include "report/report_lines.h"
-#include "report/text_line.h"
+#include "text_line.h"
 
 #include <cerrno>
 #include <cstring>
@@ -84,7 +84,7 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
     output_title_bar(TITLE_INFORMATION, export_file);
 }
 
-bool write_export_block(std::FILE* export_file, std::string_view bytes)
+bool write_export(std::FILE* export_file, std::string_view bytes)
 {
     if (std::fwrite(bytes.data(), 1, bytes.size(), export_file) == bytes.size())
         return true;

@@ -12,10 +12,10 @@
 // gets each write as it is; any other gathers its lines into writes of 256 KiB.
 void open_export_file(int& export_count, std::array<char, 30>& file_name, std::FILE*& export_file, bool whole_blocks);
 
-// Writes a large block of the listing, in one write when the file was opened
-// for whole blocks. False when the write failed; its reason is kept for the
-// closing message.
-bool write_export_block(std::FILE* export_file, std::string_view bytes);
+// Every write to the export file: `bytes` as they are, in one write when the
+// file was opened for whole blocks. False when the write failed; its reason is
+// kept for the closing message.
+bool write_export(std::FILE* export_file, std::string_view bytes);
 
 // Closes the file and erases the closing prompt row, then tells whether every
 // write reached the file: the saved message, or in red the failure and its reason.

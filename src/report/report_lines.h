@@ -1,5 +1,7 @@
-// report_lines.h -- the labels, titles and rules of the report, and its title bars on screen and in the file.
+// report_lines.h -- the labels, titles and rules of the report, and its title block in the file.
 #pragma once
+
+#include "text_line.h"
 
 #include <cstdio>
 #include <string_view>
@@ -16,20 +18,21 @@ inline constexpr std::string_view LABEL_LAST_NETWORK = "# Last Network IP   : ";
 inline constexpr std::string_view LABEL_BROADCAST = "# Broadcast IP      : ";
 inline constexpr std::string_view LABEL_NEW_MASK = "# New Network Mask  : ";
 
-// Titles carry the leading blanks that centre them in the 81-column window.
-inline constexpr std::string_view TITLE_CALCULATOR = "                               << IP CALCULATOR >>";
-inline constexpr std::string_view TITLE_QUICK_PRINT = "                              << QUICK PRINT MODE >>";
-inline constexpr std::string_view TITLE_INFORMATION = "                             << IPv4 INFORMATIONS >>";
-inline constexpr std::string_view TITLE_SUBNET_SELECTION = "                              <<SUBNET SELECTION>>";
-inline constexpr std::string_view TITLE_STANDARD_MODE = "                                <<STANDARD MODE>>";
-inline constexpr std::string_view TITLE_VLSM_MODE = "                  << VARIABLE LENGH SUBNET MASK MODE (VLSM) >>";
+// The report's window is 81 columns wide: the file's rule spans it, the
+// screen's rule leaves the last two columns free.
+inline constexpr std::size_t WINDOW_COLUMNS = 81;
 
-// Rule lines: 79 underscores on screen, 81 in the file.
-inline constexpr std::string_view SCREEN_RULE = "_______________________________________________________________________________\n";
-inline constexpr std::string_view FILE_RULE = "_________________________________________________________________________________\n";
+// Titles carry the leading blanks that centre them in the window.
+inline constexpr auto TITLE_CALCULATOR = centred<WINDOW_COLUMNS>("<< IP CALCULATOR >>");
+// Stands one column right of the centre.
+inline constexpr auto TITLE_QUICK_PRINT = centred<WINDOW_COLUMNS, 1>("<< QUICK PRINT MODE >>");
+inline constexpr auto TITLE_INFORMATION = centred<WINDOW_COLUMNS>("<< IPv4 INFORMATIONS >>");
+inline constexpr auto TITLE_SUBNET_SELECTION = centred<WINDOW_COLUMNS>("<<SUBNET SELECTION>>");
+inline constexpr auto TITLE_STANDARD_MODE = centred<WINDOW_COLUMNS>("<<STANDARD MODE>>");
+inline constexpr auto TITLE_VLSM_MODE = centred<WINDOW_COLUMNS>("<< VARIABLE LENGH SUBNET MASK MODE (VLSM) >>");
 
-// Rule, title in green, rule: the screen title bar.
-void print_title_bar(std::string_view title);
+inline constexpr auto SCREEN_RULE = rule_line<WINDOW_COLUMNS - 2>();
+inline constexpr auto FILE_RULE = rule_line<WINDOW_COLUMNS>();
 
 // Rule and empty line, title, rule: the file title block.
 void output_title_bar(std::string_view title, std::FILE* file);

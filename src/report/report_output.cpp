@@ -3,9 +3,10 @@
 
 #include "address/subnet_math.h"
 #include "console/console.h"
-#include "report/address_lines.h"
+#include "report/export_file.h"
 #include "report/report_lines.h"
-#include "report/text_line.h"
+#include "report/screen_output.h"
+#include "text_line.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ constexpr std::string_view HOSTS_SUFFIX = "+2 (Network IP & Broadcast IP)\n";
 
 void write_to_file(const Calculation& calculation, std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), calculation.export_file);
+    write_export(calculation.export_file, text);
 }
 
 // The classful prefixes get the classful wording whatever the class letter.
@@ -47,17 +48,18 @@ bool writes_to_file(const Calculation& calculation)
 void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets)
 {
     std::array<char, ADDRESS_LINE_ROOM> line;
-    const char* end = put_address_line(line.data(), address_line_start(label), address_of(octets),
+    FormedLines formed;
+    formed.lines[formed.count++] = put_address_line(line.data(), address_line_start(label), address_of(octets),
         prefix_suffix(calculation.prefix));
-    report_address_lines(calculation, text_between(line.data(), end));
+    report_address_lines(calculation, formed);
 }
 
-void report_address_lines(const Calculation& calculation, std::string_view lines)
+void report_address_lines(const Calculation& calculation, const FormedLines& lines)
 {
     if (shows_on_screen(calculation))
         show_address_lines(lines);
     if (writes_to_file(calculation))
-        write_to_file(calculation, lines);
+        write_to_file(calculation, lines.text());
 }
 
 void report_subnet_section(const Calculation& calculation, const SectionParts& section)
@@ -78,11 +80,8 @@ void report_text(const Calculation& calculation, std::string_view screen_text, s
 
 void report_heading(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
 {
-    if (shows_on_screen(calculation)) {
-        setfgcolor(COLOR_GREEN);
-        console_write(screen_text);
-        setfgcolor(COLOR_WHITE);
-    }
+    if (shows_on_screen(calculation))
+        show_heading(screen_text);
     if (writes_to_file(calculation))
         write_to_file(calculation, file_text);
 }

@@ -9,14 +9,16 @@
 
 #include <string_view>
 
+// True unless the calculation is a quick export.
 bool shows_on_screen(const Calculation& calculation);
+// True while the calculation exports and its file is open.
 bool writes_to_file(const Calculation& calculation);
 
 // The address line of `label` and the four octets, with the calculation's prefix.
 void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets);
 
-// Whole address lines as put_address_line forms them.
-void report_address_lines(const Calculation& calculation, std::string_view lines);
+// Address lines as put_address_line formed them.
+void report_address_lines(const Calculation& calculation, const FormedLines& lines);
 
 // A subnet section as put_section formed it: on screen the heading in green
 // and the address lines; in the file all of it, rule included, in one write.

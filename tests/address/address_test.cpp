@@ -1,5 +1,6 @@
-// address_test.cpp -- bit arrays, masks, the address step, classes and validity rules.
+// address_test.cpp -- bit arrays, masks, a subnet's addresses, the address step, classes and validity rules.
 #include "address/address_classes.h"
+#include "address/subnet_addresses.h"
 #include "address/subnet_math.h"
 #include "console/console.h"
 
@@ -16,7 +17,7 @@ using Octets = std::array<int, 4>;
 constexpr std::uint32_t ip(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) { return a << 24 | b << 16 | c << 8 | d; }
 std::uint32_t mask_of(int prefix) { return prefix == 0 ? 0 : ~0u << (32 - prefix); }
 
-Octets octets_of(std::uint32_t address)
+Octets split_octets(std::uint32_t address)
 {
     return { int(address >> 24), int(address >> 16 & 255), int(address >> 8 & 255), int(address & 255) };
 }
@@ -25,7 +26,7 @@ IpBits bits_of(std::uint32_t address)
 {
     IpBits bits;
     for (std::size_t k = 0; k < 4; ++k)
-        DecimalIntegerToBinaryArray(octets_of(address)[k], bits[k]);
+        DecimalIntegerToBinaryArray(split_octets(address)[k], bits[k]);
     return bits;
 }
 
@@ -76,13 +77,36 @@ TEST(SubnetMath, MaskNetworkAndLastHostAtEveryPrefix)
     }
 }
 
+// Network, gateway, first host, last host and broadcast, written out by hand:
+// the widest and narrowest prefixes, the last subnet of each class, and the
+// VLSM's first subnet, which starts at whatever network it is given.
+TEST(SubnetAddresses, EdgesOfThePlan)
+{
+    const std::tuple<std::uint32_t, int, SubnetAddresses> cases[] {
+        { ip(10, 0, 0, 0), 8, { ip(10, 0, 0, 0), ip(10, 0, 0, 1), ip(10, 0, 0, 2), ip(10, 255, 255, 254), ip(10, 255, 255, 255) } },
+        { ip(10, 0, 0, 0), 30, { ip(10, 0, 0, 0), ip(10, 0, 0, 1), ip(10, 0, 0, 2), ip(10, 0, 0, 2), ip(10, 0, 0, 3) } },
+        { ip(126, 255, 255, 252), 30, { ip(126, 255, 255, 252), ip(126, 255, 255, 253), ip(126, 255, 255, 254), ip(126, 255, 255, 254), ip(126, 255, 255, 255) } },
+        { ip(126, 128, 0, 0), 9, { ip(126, 128, 0, 0), ip(126, 128, 0, 1), ip(126, 128, 0, 2), ip(126, 255, 255, 254), ip(126, 255, 255, 255) } },
+        { ip(191, 255, 255, 192), 26, { ip(191, 255, 255, 192), ip(191, 255, 255, 193), ip(191, 255, 255, 194), ip(191, 255, 255, 254), ip(191, 255, 255, 255) } },
+        { ip(172, 16, 240, 0), 20, { ip(172, 16, 240, 0), ip(172, 16, 240, 1), ip(172, 16, 240, 2), ip(172, 16, 255, 254), ip(172, 16, 255, 255) } },
+        { ip(223, 255, 255, 252), 30, { ip(223, 255, 255, 252), ip(223, 255, 255, 253), ip(223, 255, 255, 254), ip(223, 255, 255, 254), ip(223, 255, 255, 255) } },
+        { ip(192, 168, 1, 128), 25, { ip(192, 168, 1, 128), ip(192, 168, 1, 129), ip(192, 168, 1, 130), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
+        { ip(192, 168, 1, 77), 26, { ip(192, 168, 1, 77), ip(192, 168, 1, 78), ip(192, 168, 1, 79), ip(192, 168, 1, 126), ip(192, 168, 1, 127) } },
+        // Past the last octet the gateway and first host wrap in it, with no carry.
+        { ip(192, 168, 1, 254), 30, { ip(192, 168, 1, 254), ip(192, 168, 1, 255), ip(192, 168, 1, 0), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
+        { ip(192, 168, 1, 255), 24, { ip(192, 168, 1, 255), ip(192, 168, 1, 0), ip(192, 168, 1, 1), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
+    };
+    for (const auto& [network, prefix, expected] : cases)
+        EXPECT_EQ(subnet_addresses(network, prefix), expected) << std::hex << network << std::dec << '/' << prefix;
+}
+
 TEST(SubnetMath, NextAddressCarriesIntoEveryOctet)
 {
     for (const std::uint32_t address : { 0u, ip(192, 168, 1, 255), ip(1, 2, 255, 255), ip(10, 255, 255, 255),
              ip(254, 255, 255, 255), ip(255, 255, 255, 254) }) {
-        Octets octets = octets_of(address);
+        Octets octets = split_octets(address);
         next_address(octets[0], octets[1], octets[2], octets[3]);
-        EXPECT_EQ(octets, octets_of(address + 1));
+        EXPECT_EQ(octets, split_octets(address + 1));
     }
     int last = 255;
     // Standard output is sent to the error stream, where the exit check looks.
@@ -128,7 +152,7 @@ TEST(AddressClasses, MaskFormsFollowTheClass)
 {
     for (const auto& [letter, classful] : { std::pair { 'A', 8 }, { 'B', 16 }, { 'C', 24 } }) {
         for (int prefix = 0; prefix <= 32; ++prefix) {
-            const Octets m = octets_of(mask_of(prefix));
+            const Octets m = split_octets(mask_of(prefix));
             EXPECT_EQ(network_mask_validation_checker(letter, m[0], m[1], m[2], m[3]), prefix < classful ? 1 : 0)
                 << letter << '/' << prefix;
         }

@@ -1,4 +1,4 @@
-// text_line.h -- a line of text formed in place, without allocation.
+// text_line.h -- lines of text formed without allocation: in place at run time, or whole at compile time.
 #pragma once
 
 #include <array>
@@ -45,4 +45,36 @@ private:
 inline TextLine& append_dotted(TextLine& line, int first, int second, int third, int fourth)
 {
     return line << first << '.' << second << '.' << third << '.' << fourth;
+}
+
+// A text made whole at compile time, such as a rule or a centred title.
+template <std::size_t Length>
+struct FixedText {
+    std::array<char, Length> bytes {};
+    constexpr std::size_t size() const { return Length; }
+    constexpr std::string_view view() const { return { bytes.data(), Length }; }
+    constexpr operator std::string_view() const { return view(); }
+};
+
+// `Width` underscores and a line end.
+template <std::size_t Width>
+constexpr FixedText<Width + 1> rule_line()
+{
+    FixedText<Width + 1> rule;
+    rule.bytes.fill('_');
+    rule.bytes[Width] = '\n';
+    return rule;
+}
+
+// `title` behind the blanks that centre it in `Width` columns, the odd blank
+// of an uneven split going to the right; `shift` moves it further right.
+template <std::size_t Width, std::size_t Shift = 0, std::size_t Size>
+constexpr FixedText<(Width - (Size - 1)) / 2 + Shift + Size - 1> centred(const char (&title)[Size])
+{
+    constexpr std::size_t blanks = (Width - (Size - 1)) / 2 + Shift;
+    FixedText<blanks + Size - 1> line;
+    line.bytes.fill(' ');
+    for (std::size_t k = 0; k + 1 < Size; ++k)
+        line.bytes[blanks + k] = title[k];
+    return line;
 }

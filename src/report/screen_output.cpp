@@ -1,0 +1,69 @@
+// screen_output.cpp -- formed report lines put on the screen: their colours on a terminal, plain bytes elsewhere.
+#include "report/screen_output.h"
+
+#include "console/console.h"
+
+namespace {
+
+// The label in the screen's white, then each piece sets its own colour.
+void show_line_in_colour(const FormedLine& line)
+{
+    const char* const binary = line.start + BINARY_COLUMN;
+    const char* const separator = line.start + SEPARATOR_COLUMN;
+    const char* const decimal = line.start + DECIMAL_COLUMN;
+    const struct {
+        const char* from;
+        const char* to;
+        int colour;
+    } pieces[] {
+        { binary, separator, COLOR_GREEN },
+        { separator, decimal, COLOR_WHITE },
+        { decimal, line.suffix, COLOR_WHITE },
+        { line.suffix, line.end, COLOR_GREEN },
+    };
+    console_write(text_between(line.start, binary));
+    for (const auto& piece : pieces) {
+        setfgcolor(piece.colour);
+        console_write(text_between(piece.from, piece.to));
+    }
+    setfgcolor(COLOR_WHITE);
+}
+
+}
+
+void print_title_bar(std::string_view title)
+{
+    console_write(SCREEN_RULE);
+    setfgcolor(COLOR_GREEN);
+    console_write(title);
+    console_write("\n");
+    setfgcolor(COLOR_WHITE);
+    console_write(SCREEN_RULE);
+}
+
+void show_heading(std::string_view text)
+{
+    setfgcolor(COLOR_GREEN);
+    console_write(text);
+    setfgcolor(COLOR_WHITE);
+}
+
+void show_address_lines(const FormedLines& lines)
+{
+    if (!output_is_terminal()) {
+        console_write(lines.text());
+        return;
+    }
+    for (std::size_t k = 0; k < lines.count; ++k)
+        show_line_in_colour(lines.lines[k]);
+}
+
+void show_section(const SectionParts& section)
+{
+    if (!output_is_terminal()) {
+        console_write(text_between(section.heading, section.rule));
+        return;
+    }
+    show_heading(text_between(section.heading, section.lines.lines[0].start));
+    show_address_lines(section.lines);
+}
