@@ -86,9 +86,8 @@ AddressLineStart address_line_start(std::string_view label)
     return start;
 }
 
-FormedLine put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix)
+char* put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix)
 {
-    FormedLine line { at, nullptr, nullptr };
     std::memcpy(at, start.columns.data(), start.columns.size());
     for (std::size_t k = 0; k < 4; ++k)
         std::memcpy(at + BINARY_COLUMN + 9 * k, OCTET_BINARY[octet_of(address, k)].data(), 8);
@@ -99,9 +98,7 @@ FormedLine put_address_line(char* at, const AddressLineStart& start, Address add
         at += octet.digits + 1;
     }
     // "/prefix" and the line end replace the dot after the last octet.
-    line.suffix = at - 1;
-    line.end = put(line.suffix, suffix);
-    return line;
+    return put(at - 1, suffix);
 }
 
 SubnetNumber subnet_number(int value)
@@ -146,22 +143,20 @@ SectionForm section_form(const Calculation& c, std::string_view last_label)
 
 FormedLines put_address_lines(char* at, const SectionForm& form, const SubnetAddresses& addresses)
 {
-    FormedLines formed;
-    for (; formed.count < form.line_count; ++formed.count) {
-        const SectionForm::Line& line = form.lines[formed.count];
-        formed.lines[formed.count] = put_address_line(at, line.start, addresses[line.shows], form.suffix);
-        at = formed.lines[formed.count].end;
+    FormedLines formed { at, {}, form.line_count, form.suffix.length };
+    for (std::size_t k = 0; k < form.line_count; ++k) {
+        at = put_address_line(at, form.lines[k].start, addresses[form.lines[k].shows], form.suffix);
+        formed.ends[k] = at;
     }
     return formed;
 }
 
 SectionParts put_section(char* at, const SectionForm& form, const SubnetNumber& number, const SubnetAddresses& addresses)
 {
-    SectionParts parts { at, {}, nullptr, nullptr };
-    at = put(at, SUBNET_HEADING_START);
-    at = put_number(at, number);
-    parts.lines = put_address_lines(put(at, form.heading_end), form, addresses);
-    parts.rule = parts.lines.lines[parts.lines.count - 1].end;
+    char* const lines = put(put_number(put(at, SUBNET_HEADING_START), number), form.heading_end);
+    // Formed in place: a copy of the line ends would cost a large listing time.
+    SectionParts parts { at, put_address_lines(lines, form, addresses), nullptr, nullptr };
+    parts.rule = parts.lines.ends[parts.lines.count - 1];
     parts.end = put(parts.rule, FILE_RULE);
     return parts;
 }

@@ -49,23 +49,19 @@ AddressLineStart address_line_start(std::string_view label);
 inline constexpr std::size_t DECIMAL_FORM_ROOM = 4 * 4;
 inline constexpr std::size_t ADDRESS_LINE_ROOM = DECIMAL_COLUMN + DECIMAL_FORM_ROOM + sizeof(ShortText::bytes);
 
-// Where put_address_line put a line: the suffix starts at `suffix`; the other
-// pieces start at their fixed columns from `start`.
-struct FormedLine {
-    char* start;
-    char* suffix;
-    char* end;
-};
-
 // The label, the binary form of `address`, " : ", its decimal form and
-// `suffix`. Writes at most ADDRESS_LINE_ROOM bytes.
-FormedLine put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix);
+// `suffix`. Writes at most ADDRESS_LINE_ROOM bytes; returns the end of the line.
+char* put_address_line(char* at, const AddressLineStart& start, Address address, const ShortText& suffix);
 
-// Consecutive address lines as put_address_line formed them.
+// Where consecutive address lines were put: line k ends at ends[k] and starts
+// where the one before it ends, the first at `start`. Each ends with a suffix
+// of `suffix_length` bytes; its other pieces start at their fixed columns.
 struct FormedLines {
-    std::array<FormedLine, 5> lines {};
-    std::size_t count = 0;
-    std::string_view text() const { return text_between(lines[0].start, lines[count - 1].end); }
+    char* start;
+    std::array<char*, 5> ends; // the first `count` are set
+    std::size_t count;
+    std::size_t suffix_length;
+    std::string_view text() const { return text_between(start, ends[count - 1]); }
 };
 
 // A subnet of prefix 30 has only the gateway and the last host as usable

@@ -48,10 +48,9 @@ bool writes_to_file(const Calculation& calculation)
 void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets)
 {
     std::array<char, ADDRESS_LINE_ROOM> line;
-    FormedLines formed;
-    formed.lines[formed.count++] = put_address_line(line.data(), address_line_start(label), address_of(octets),
-        prefix_suffix(calculation.prefix));
-    report_address_lines(calculation, formed);
+    const ShortText suffix = prefix_suffix(calculation.prefix);
+    char* end = put_address_line(line.data(), address_line_start(label), address_of(octets), suffix);
+    report_address_lines(calculation, { line.data(), { end }, 1, suffix.length });
 }
 
 void report_address_lines(const Calculation& calculation, const FormedLines& lines)

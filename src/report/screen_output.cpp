@@ -6,11 +6,12 @@
 namespace {
 
 // The label in the screen's white, then each piece sets its own colour.
-void show_line_in_colour(const FormedLine& line)
+void show_line_in_colour(const char* start, const char* end, std::size_t suffix_length)
 {
-    const char* const binary = line.start + BINARY_COLUMN;
-    const char* const separator = line.start + SEPARATOR_COLUMN;
-    const char* const decimal = line.start + DECIMAL_COLUMN;
+    const char* const binary = start + BINARY_COLUMN;
+    const char* const separator = start + SEPARATOR_COLUMN;
+    const char* const decimal = start + DECIMAL_COLUMN;
+    const char* const suffix = end - suffix_length;
     const struct {
         const char* from;
         const char* to;
@@ -18,10 +19,10 @@ void show_line_in_colour(const FormedLine& line)
     } pieces[] {
         { binary, separator, COLOR_GREEN },
         { separator, decimal, COLOR_WHITE },
-        { decimal, line.suffix, COLOR_WHITE },
-        { line.suffix, line.end, COLOR_GREEN },
+        { decimal, suffix, COLOR_WHITE },
+        { suffix, end, COLOR_GREEN },
     };
-    console_write(text_between(line.start, binary));
+    console_write(text_between(start, binary));
     for (const auto& piece : pieces) {
         setfgcolor(piece.colour);
         console_write(text_between(piece.from, piece.to));
@@ -54,8 +55,11 @@ void show_address_lines(const FormedLines& lines)
         console_write(lines.text());
         return;
     }
-    for (std::size_t k = 0; k < lines.count; ++k)
-        show_line_in_colour(lines.lines[k]);
+    const char* start = lines.start;
+    for (std::size_t k = 0; k < lines.count; ++k) {
+        show_line_in_colour(start, lines.ends[k], lines.suffix_length);
+        start = lines.ends[k];
+    }
 }
 
 void show_section(const SectionParts& section)
@@ -64,6 +68,6 @@ void show_section(const SectionParts& section)
         console_write(text_between(section.heading, section.rule));
         return;
     }
-    show_heading(text_between(section.heading, section.lines.lines[0].start));
+    show_heading(text_between(section.heading, section.lines.start));
     show_address_lines(section.lines);
 }
