@@ -16,6 +16,7 @@
 #include "report/report_output.h"
 #include "report/screen_output.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -69,32 +70,26 @@ void enter_address(Calculation& c)
         ip_binary_input(o1, o2, o3, o4, b1, b2, b3, b4);
 }
 
+// The dialogs of the prefix methods DEFAULT_PREFIX to PREFIX_FROM_SUBNETS, in
+// that order; the mask follows from the prefix they leave.
+using PrefixDialog = void (*)(int& subnets, int& hosts, int& class_host_bits, int& host_bits, int& prefix,
+    char& class_letter);
+constexpr std::array<PrefixDialog, 4> PREFIX_DIALOGS { default_prefix, prefix_input, prefix_from_hosts,
+    prefix_from_subnets };
+static_assert(PREFIX_FROM_SUBNETS - DEFAULT_PREFIX + 1 == PREFIX_DIALOGS.size());
+
 void derive_prefix(Calculation& c)
 {
     auto& [m1, m2, m3, m4] = c.mask_octets;
     auto& [b1, b2, b3, b4] = c.mask_bits;
-    switch (c.prefix_method) {
-    case DEFAULT_PREFIX:
-        default_prefix(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
-        break;
-    case TYPED_PREFIX:
-        prefix_input(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
-        break;
-    case PREFIX_FROM_HOSTS:
-        prefix_from_hosts(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
-        break;
-    case PREFIX_FROM_SUBNETS:
-        prefix_from_subnets(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
-        break;
-    case MASK_DECIMAL:
-        prefix_from_mask_decimal(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter,
-            m1, m2, m3, m4, b1, b2, b3, b4);
-        return;
-    case MASK_BINARY:
-        prefix_from_mask_binary(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter,
+    if (c.prefix_method == MASK_DECIMAL || c.prefix_method == MASK_BINARY) {
+        const auto mask_dialog = c.prefix_method == MASK_DECIMAL ? prefix_from_mask_decimal : prefix_from_mask_binary;
+        mask_dialog(c.subnets, c.hosts, c.class_host_bits, c.host_bits, c.prefix, c.class_letter,
             m1, m2, m3, m4, b1, b2, b3, b4);
         return;
     }
+    PREFIX_DIALOGS[static_cast<std::size_t>(c.prefix_method - DEFAULT_PREFIX)](c.subnets, c.hosts,
+        c.class_host_bits, c.host_bits, c.prefix, c.class_letter);
     network_mask_finder(b1, b2, b3, b4, c.prefix);
     for (std::size_t k = 0; k < 4; ++k)
         c.mask_octets[k] = BinaryArrayToDecimalInteger(c.mask_bits[k]);

@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr std::string_view BINARY_ADDRESS_PROMPT = "Please insert an IPv4 Adress in binary form: ";
+static_assert(BINARY_ADDRESS_PROMPT.size() == PROMPT_COLUMNS);
+
 constexpr int LOOPBACK_OCTET = 127;
 
 bool is_octet(int value)
@@ -67,7 +70,7 @@ void ip_binary_input(int& octet1, int& octet2, int& octet3, int& octet4,
     OctetBits& bits1, OctetBits& bits2, OctetBits& bits3, OctetBits& bits4)
 {
     for (;;) {
-        if (!read_binary_groups("Please insert an IPv4 Adress in binary form: ",
+        if (!read_binary_groups(BINARY_ADDRESS_PROMPT,
                 octet1, octet2, octet3, octet4, bits1, bits2, bits3, bits4))
             continue;
         if (address_accepted(octet1, octet2, octet3, octet4))

@@ -4,15 +4,32 @@
 #include "address/address_classes.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "text_line.h"
 
 namespace {
 
-constexpr std::string_view GUIDE_LINE = "                                      Guide:|________.________.________.________|\n";
+// Four groups of eight bits, as the guide frames them and the entry shows them.
+constexpr std::string_view GROUPS = "________.________.________.________";
+constexpr std::string_view GUIDE_START = "Guide:|";
 
-// Typed digits overwrite the template: 35 backspaces put the cursor on its first underscore.
-constexpr std::string_view ENTRY_TEMPLATE =
-    "________.________.________.________"
-    "\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b";
+// The guide's groups stand right above the entry's, which follow a prompt of PROMPT_COLUMNS.
+constexpr auto GUIDE_LINE = [] {
+    FixedText<PROMPT_COLUMNS + GROUPS.size() + 2> line;
+    line.bytes.fill(' ');
+    GUIDE_START.copy(line.bytes.data() + PROMPT_COLUMNS - GUIDE_START.size(), GUIDE_START.size());
+    GROUPS.copy(line.bytes.data() + PROMPT_COLUMNS, GROUPS.size());
+    line.bytes[line.size() - 2] = '|';
+    line.bytes[line.size() - 1] = '\n';
+    return line;
+}();
+
+// Typed digits overwrite the entry's groups: as many backspaces put the cursor on its first underscore.
+constexpr auto ENTRY_TEMPLATE = [] {
+    FixedText<2 * GROUPS.size()> entry;
+    entry.bytes.fill('\b');
+    GROUPS.copy(entry.bytes.data(), GROUPS.size());
+    return entry;
+}();
 
 constexpr std::string_view BINARY_DIGIT_MESSAGE = "\nA Binary number must only contain '0' and '1' digits\n\n";
 

@@ -3,11 +3,15 @@
 
 #include "address/octet_bits.h"
 
+#include <cstddef>
 #include <string_view>
 
-// One attempt: zeroes the four values, shows the guide line, `prompt` (45
-// characters, so the template starts under the guide's underscores) and the
-// entry template, reads the four groups and spreads each over its bits. When a
+// Width of the prompts of the binary forms, so that the entry template starts
+// under the guide's underscores.
+inline constexpr std::size_t PROMPT_COLUMNS = 45;
+
+// One attempt: zeroes the four values, shows the guide line, `prompt`
+// (PROMPT_COLUMNS characters) and the entry template, reads the four groups and spreads each over its bits. When a
 // group holds a digit other than 0 and 1, clears the screen, shows the
 // binary-digit message and returns false. Otherwise the values become the
 // octets the bits stand for and it returns true.

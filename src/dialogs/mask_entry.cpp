@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr std::string_view BINARY_MASK_PROMPT = "Please insert a Network Mask in binary form: ";
+static_assert(BINARY_MASK_PROMPT.size() == PROMPT_COLUMNS);
+
 struct FormLine {
     char letter;
     std::string_view text;
@@ -101,7 +104,7 @@ void prefix_from_mask_binary(int& subnets, int& hosts, int& class_host_bits, int
     OctetBits& bits1, OctetBits& bits2, OctetBits& bits3, OctetBits& bits4)
 {
     for (;;) {
-        if (!read_binary_groups("Please insert a Network Mask in binary form: ",
+        if (!read_binary_groups(BINARY_MASK_PROMPT,
                 mask1, mask2, mask3, mask4, bits1, bits2, bits3, bits4))
             continue;
         const bool accepted = mask_accepted(class_letter, mask1, mask2, mask3, mask4);
