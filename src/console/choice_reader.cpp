@@ -5,7 +5,7 @@
 #include "console/console.h"
 
 #include <algorithm>
-#include <optional>
+#include <cctype>
 
 namespace {
 
@@ -23,20 +23,6 @@ void mark_refused_answer()
     setfgcolor(COLOR_RED);
     console_write("False ");
     setfgcolor(COLOR_WHITE);
-}
-
-std::optional<bool> yes_no_value(char first)
-{
-    switch (first) {
-    case 'Y':
-    case 'y':
-        return true;
-    case 'N':
-    case 'n':
-        return false;
-    default:
-        return std::nullopt;
-    }
 }
 
 }
@@ -60,8 +46,9 @@ bool read_yes_no(std::string_view option_line)
     setfgcolor(COLOR_WHITE);
     for (;;) {
         write_input_prompt();
-        if (const std::optional<bool> yes = yes_no_value(read_token().first))
-            return *yes;
+        const int answer = std::tolower(static_cast<unsigned char>(read_token().first));
+        if (answer == 'y' || answer == 'n')
+            return answer == 'y';
         mark_refused_answer();
     }
 }

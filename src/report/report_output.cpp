@@ -17,11 +17,6 @@ constexpr std::string_view LABEL_SUBNETS = "# Subnets           : ";
 constexpr std::string_view LABEL_HOSTS_PER_SUBNET = "# Hosts/Subnet      : ";
 constexpr std::string_view HOSTS_SUFFIX = "+2 (Network IP & Broadcast IP)\n";
 
-void write_to_file(const Calculation& calculation, std::string_view text)
-{
-    write_export(calculation.export_file, text);
-}
-
 // The classful prefixes get the classful wording whatever the class letter.
 bool is_classful_prefix(int prefix)
 {
@@ -37,12 +32,12 @@ void report_value_line(const Calculation& calculation, const TextLine& line)
 
 bool shows_on_screen(const Calculation& calculation)
 {
-    return calculation.quick_answer == 1;
+    return calculation.quick_answer == NO;
 }
 
 bool writes_to_file(const Calculation& calculation)
 {
-    return calculation.export_answer == 0 && calculation.export_file != nullptr;
+    return calculation.export_answer == YES && calculation.export_file != nullptr;
 }
 
 void report_address_line(const Calculation& calculation, std::string_view label, const DecimalAddress& octets)
@@ -58,7 +53,7 @@ void report_address_lines(const Calculation& calculation, const FormedLines& lin
     if (shows_on_screen(calculation))
         show_address_lines(lines);
     if (writes_to_file(calculation))
-        write_to_file(calculation, lines.text());
+        write_export(calculation.export_file, lines.text());
 }
 
 void report_subnet_section(const Calculation& calculation, const SectionParts& section)
@@ -66,7 +61,7 @@ void report_subnet_section(const Calculation& calculation, const SectionParts& s
     if (shows_on_screen(calculation))
         show_section(section);
     if (writes_to_file(calculation))
-        write_to_file(calculation, text_between(section.heading, section.end));
+        write_export(calculation.export_file, text_between(section.heading, section.end));
 }
 
 void report_text(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
@@ -74,7 +69,7 @@ void report_text(const Calculation& calculation, std::string_view screen_text, s
     if (shows_on_screen(calculation))
         console_write(screen_text);
     if (writes_to_file(calculation))
-        write_to_file(calculation, file_text);
+        write_export(calculation.export_file, file_text);
 }
 
 void report_heading(const Calculation& calculation, std::string_view screen_text, std::string_view file_text)
@@ -82,7 +77,7 @@ void report_heading(const Calculation& calculation, std::string_view screen_text
     if (shows_on_screen(calculation))
         show_heading(screen_text);
     if (writes_to_file(calculation))
-        write_to_file(calculation, file_text);
+        write_export(calculation.export_file, file_text);
 }
 
 void report_title(const Calculation& calculation, std::string_view title)
