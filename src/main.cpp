@@ -42,7 +42,6 @@ constexpr std::string_view SPLASH_CREDITS =
 
 constexpr std::string_view SPLASH_EDITION = "\n                      classful IPv4 subnetting, standard & VLSM\n";
 
-
 void start_menu_graphics()
 {
     print_title_bar(TITLE_CALCULATOR);

@@ -67,7 +67,7 @@ constexpr FixedText<Width + 1> rule_line()
 }
 
 // `title` behind the blanks that centre it in `Width` columns, the odd blank
-// of an uneven split going to the right; `shift` moves it further right.
+// of an uneven split going to the right; `Shift` moves it further right.
 template <std::size_t Width, std::size_t Shift = 0, std::size_t Size>
 constexpr FixedText<(Width - (Size - 1)) / 2 + Shift + Size - 1> centred(const char (&title)[Size])
 {
