@@ -1,17 +1,32 @@
-// answer_reader.cpp -- tokens, scanf-like numbers and pause keys from standard input.
+// answer_reader.cpp -- tokens, scanf-like numbers and pause keys from standard input,
+// typed at the terminal through the line editor.
 #include "console/answer_reader.h"
 
 #include "console/console.h"
+#include "console/console_platform.h"
+#include "console/key_press.h"
+#include "console/line_editor.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <climits>
 #include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int END_OF_INPUT = -1;
 
+// The bytes of one key arrive together; a lone ESC is told from the start of
+// a sequence by nothing following it within this time.
+constexpr int KEY_REST_MILLISECONDS = 100;
+
+constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
+
+// Every byte read from standard input and not yet taken.
 std::array<char, 1 << 16> buffer;
 std::size_t buffer_start = 0;
 std::size_t buffer_end = 0;
@@ -20,37 +35,146 @@ bool reading_text = false;   // served from use_text_as_input
 std::string_view text_input; // what is left of it
 bool inside_line = false;    // the last character taken was not a line end
 
-bool refill()
+// At a terminal: the answer the editor took, line end included, as the
+// questions read it; the keys still in the buffer were typed after it.
+std::string answer;
+std::size_t answer_taken = 0;
+bool keys_for_pauses = false; // a pause took the last key: what follows was typed for pauses
+std::map<std::string, std::vector<std::string>> earlier_answers; // by question
+
+bool editing()
+{
+    return !reading_text && edits_answers();
+}
+
+std::string_view buffered()
+{
+    return { buffer.data() + buffer_start, buffer_end - buffer_start };
+}
+
+// Appends what standard input (or the text) has to what is buffered; false at its end.
+bool read_more()
 {
     if (input_ended)
         return false;
+    std::copy(buffer.begin() + static_cast<long>(buffer_start), buffer.begin() + static_cast<long>(buffer_end), buffer.begin());
+    buffer_end -= buffer_start;
+    buffer_start = 0;
+    const std::size_t room = buffer.size() - buffer_end;
+    std::size_t got = 0;
     if (reading_text) {
-        const std::size_t count = std::min(text_input.size(), buffer.size());
-        text_input.copy(buffer.data(), count);
-        text_input.remove_prefix(count);
-        buffer_end = count;
+        got = text_input.copy(buffer.data() + buffer_end, room);
+        text_input.remove_prefix(got);
     } else {
         // Whatever was asked must be on the screen before we wait for the answer.
         console_flush();
-        buffer_end = static_cast<std::size_t>(read_input(buffer.data(), buffer.size()));
+        got = static_cast<std::size_t>(read_input(buffer.data() + buffer_end, room));
     }
-    buffer_start = 0;
-    input_ended = buffer_end == 0;
+    buffer_end += got;
+    input_ended = got == 0;
     return !input_ended;
+}
+
+// One key press, all of its bytes, as the terminal sent it; empty at end of input.
+std::string_view take_key()
+{
+    for (;;) {
+        const std::string_view bytes = buffered();
+        std::size_t length = key_length(bytes);
+        // Bytes that make no whole key, with nothing more to come, are one key.
+        if (length == 0 && !bytes.empty() && (bytes.size() == buffer.size() || !input_within(KEY_REST_MILLISECONDS)))
+            length = bytes.size();
+        if (length != 0) {
+            buffer_start += length;
+            return bytes.substr(0, length);
+        }
+        if (!read_more()) {
+            const std::string_view rest = buffered();
+            buffer_start = buffer_end;
+            return rest;
+        }
+    }
+}
+
+void drop_keys_typed_for_pauses()
+{
+    keys_for_pauses = false;
+    buffer_start = buffer_end;
+    while (input_within(0) && read_more())
+        buffer_start = buffer_end;
+}
+
+// The prompt row and the row above it, as shown, the refusal marker left out.
+std::string question_asked()
+{
+    std::string row = without_escapes(screen_rows().current_line());
+    if (row.starts_with("False "))
+        row.erase(0, 6);
+    return without_escapes(screen_rows().line_before_current()) + row;
+}
+
+void remember(std::vector<std::string>& answers, const std::string& text)
+{
+    if (text.find_first_not_of(' ') != std::string::npos && (answers.empty() || answers.back() != text))
+        answers.push_back(text);
+}
+
+// One line typed at the terminal, drawn after the question; false at end of input.
+bool edit_answer()
+{
+    if (input_ended)
+        return false;
+    if (keys_for_pauses)
+        drop_keys_typed_for_pauses();
+    ScreenRows& screen = screen_rows();
+    LineEdit edit;
+    edit.prompt = screen.current_line();
+    edit.template_text = template_in(edit.prompt);
+    std::vector<std::string>& answers = earlier_answers[question_asked()];
+    edit.history = &answers;
+    for (;;) {
+        edit.columns = screen.width();
+        edit.last_column = screen.last_column();
+        const std::string_view key = take_key();
+        const EditStep step = key.empty() ? EditStep::ENDED : edit_key(edit, key);
+        console_write_unfollowed(edit.drawn);
+        input_ended = step == EditStep::ENDED;
+        if (input_ended)
+            return false;
+        if (step == EditStep::TAKEN)
+            break;
+    }
+    screen.typed(edit.text);
+    console_write_unfollowed("\n");
+    remember(answers, edit.text);
+    answer = edit.text + "\n";
+    answer_taken = 0;
+    return true;
+}
+
+// What the questions read next: the answer taken at the terminal, or the input as it came.
+std::string_view unread()
+{
+    return editing() ? std::string_view(answer).substr(answer_taken) : buffered();
+}
+
+bool refill()
+{
+    return editing() ? edit_answer() : read_more();
 }
 
 int peek()
 {
-    if (buffer_start == buffer_end && !refill())
+    if (unread().empty() && !refill())
         return END_OF_INPUT;
-    return static_cast<unsigned char>(buffer[buffer_start]);
+    return static_cast<unsigned char>(unread()[0]);
 }
 
 int take()
 {
     const int c = peek();
     if (c != END_OF_INPUT) {
-        ++buffer_start;
+        ++(editing() ? answer_taken : buffer_start);
         inside_line = c != '\n';
     }
     return c;
@@ -155,15 +279,13 @@ int scan_pattern(std::initializer_list<int*> fields, char separator)
     return converted;
 }
 
-// With keys coming one at a time and nothing typed ahead, a key press stands
-// for the character or line a script gives; false when there is none to wait for.
-bool took_key_press(bool keys_come_alone)
+// A key press at the terminal stands for the character or line a script
+// gives; what is typed after it serves the next pauses.
+void take_key_for_pause()
 {
-    if (reading_text || !keys_come_alone || buffer_start != buffer_end)
-        return false;
-    if (!read_key())
+    if (take_key().empty())
         end_of_input();
-    return true;
+    keys_for_pauses = true;
 }
 
 }
@@ -208,20 +330,34 @@ int read_dotted_numbers(int& first, int& second, int& third, int& fourth)
 
 void read_one_character()
 {
-    if (took_key_press(reads_single_keys()))
-        return;
-    if (take() == END_OF_INPUT)
+    if (editing())
+        take_key_for_pause();
+    else if (take() == END_OF_INPUT)
         end_of_input();
 }
 
 void read_pause_key()
 {
     discard_rest_of_line();
-    if (took_key_press(input_is_terminal()))
-        return;
-    if (take() == END_OF_INPUT)
-        end_of_input();
-    discard_rest_of_line();
+    if (pauses_by_console()) {
+        pause_by_console();
+    } else if (editing()) {
+        take_key_for_pause();
+    } else {
+        if (take() == END_OF_INPUT)
+            end_of_input();
+        discard_rest_of_line();
+    }
+}
+
+void SystemPause()
+{
+    const bool own_prompt = !pauses_by_console();
+    if (own_prompt)
+        console_write(PAUSE_PROMPT);
+    read_pause_key();
+    if (own_prompt)
+        console_write("\n");
 }
 
 void use_text_as_input(std::string_view text)

@@ -4,6 +4,13 @@
 // follow scanf's %d and saturate at the int range. After a number read the
 // rest of the line is discarded, so leftover text never reaches the next
 // question. End of input before any non-blank character ends the program.
+//
+// At a terminal the reader owns every byte typed: keys typed ahead wait
+// unseen, and each question takes its answer a line at a time through the
+// line editor, which draws it after the question as it is typed. Earlier
+// answers to the same question (known by its prompt row and the row above)
+// come back with Up. A pause takes one key; keys left over from pauses serve
+// the next pauses only, never a question.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +42,9 @@ void read_one_character();
 // Consumes the key of a pause: when input is not a terminal, the rest of a
 // line already begun, then one whole line of its own.
 void read_pause_key();
+
+// The one-row key prompt, then the key of a pause, then the row's end.
+void SystemPause();
 
 // Serves the reader from `text` instead of standard input (tests and fuzzing).
 // Only a view is kept: the text must outlive the reads.

@@ -1,4 +1,4 @@
-// console.h -- colours, in-place erasing, key reading, screen clearing and the ways out.
+// console.h -- colours, in-place erasing, screen clearing and the ways out.
 //
 // Every byte the program shows goes through this layer, so that a terminal
 // gets its escape sequences and a pipe or file gets plain text.
@@ -42,9 +42,6 @@ void setcolors(int foreground, int background);
 void ClearLines(int n);
 void cursor_reposition(int up, int right);
 
-// Shows the one-row key prompt and waits for one key (one line when the
-// input is not a terminal), then ends the row.
-void SystemPause();
 void ClearScreen();
 
 // Set once at start: what every unplanned way out (end of input, "Error!!!",
@@ -60,21 +57,10 @@ int save_on_way_out();
 
 // Acts on the signals that came in since the last wait: a termination saves
 // what was written and ends the program by the same signal, a stop (Ctrl-Z)
-// puts the terminal back until the program is continued. Every wait for input
+// puts the terminal back until the program is continued, and after any
+// continue the terminal is made the program's again. Every wait for input
 // does this; long work between waits calls it from time to time.
 void act_on_signals();
-
-// Waits for one key press without Enter or echo and takes all of its bytes
-// (an arrow key sends several); false at end of input. On the Windows console
-// it is PAUSE, which draws the key prompt row itself.
-bool read_key();
-
-// Whether a key can be read alone, without Enter: on a POSIX terminal. The
-// Windows console gives single keys only to PAUSE, which shows its own prompt.
-bool reads_single_keys();
-
-// Reads up to `size` bytes of standard input, waiting for them; 0 at end of input.
-long read_input(char* buffer, unsigned long size);
 
 // Whether standard input and output are terminals (keys come one at a time;
 // colours and cursor moves are understood), asked once.

@@ -1,10 +1,8 @@
-// console_common.cpp -- the console layer every platform shares: writing,
-// colour arithmetic on the attribute, erase lines and the program's key prompt.
+// console_common.cpp -- the console layer every platform shares: writing and
+// the screen rows it follows, colour arithmetic on the attribute, erase lines.
 #include "console/console.h"
 
-#include "console/answer_reader.h"
 #include "console/console_platform.h"
-#include "console/screen_rows.h"
 
 #include <algorithm>
 #include <array>
@@ -25,11 +23,11 @@ bool output_lost = false;
 
 int (*way_out)() = nullptr;
 
+ScreenRows screen;
+
 // An erased row as a pipe or file gets it: "\r" and 80 blanks, a blank row of
 // the 81-column window.
 constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
-
-constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
 
 // Going on with every line lost would look like success to a script, so a
 // pipe or file that refuses the text ends the program. A terminal that
@@ -63,7 +61,12 @@ void write_all(std::string_view bytes)
 void console_write(std::string_view text)
 {
     if (output_is_terminal())
-        track_drawn(text);
+        screen.draw(text);
+    console_write_unfollowed(text);
+}
+
+void console_write_unfollowed(std::string_view text)
+{
     if (text.size() > output_block.size() - output_length) {
         console_flush();
         if (text.size() > output_block.size()) {
@@ -135,9 +138,7 @@ void write_erase_lines(int n)
         console_write(ERASE_LINE);
 }
 
-void pause_with_own_prompt()
+ScreenRows& screen_rows()
 {
-    console_write(PAUSE_PROMPT);
-    read_pause_key();
-    console_write("\n");
+    return screen;
 }

@@ -1,16 +1,15 @@
 // console_posix.cpp -- the console layer on a POSIX terminal: ANSI escapes in
-// place of the Windows console calls, raw input around each key read.
+// place of the Windows console calls, the terminal's modes, and the acting on
+// the signals that the signal layer keeps.
 #include "console/console.h"
 
 #include "console/ansi_escapes.h"
 #include "console/console_platform.h"
-#include "console/key_press.h"
-#include "console/screen_rows.h"
-#include "console/terminal_posix.h"
+#include "console/signals_posix.h"
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -27,25 +26,20 @@ constexpr std::array<int, 16> ANSI_BACKGROUND { 40, 44, 42, 46, 41, 45, 43, 47, 
 constexpr int START_ATTRIBUTE = 0x07;
 constexpr int WINDOW_ATTRIBUTE = 0x0F;
 
-// The bytes of one key arrive together; a lone ESC is told from the start of
-// a sequence by nothing following it within this time.
-constexpr int KEY_REST_MILLISECONDS = 100;
-
 int current_attribute = START_ATTRIBUTE;
 
-struct termios original_input_mode;
-bool raw_input_active = false;
-bool restore_registered = false;
+int screen_height = 24;
+int rows_scrolled = 0; // rows the screen scrolled up since its last clear, as last known
 
-// Bytes read in raw mode beyond the key taken: the next keys, held down or
-// typed quickly, for the next pauses.
-std::array<char, 64> pending_keys;
-std::size_t pending_length = 0;
+// The terminal's modes from before the program, put back on every way out
+// and while the program is stopped; its own are the same, raw.
+struct termios original_mode;
+bool modes_taken = false;
 
 void write_cursor_move(int count, char direction)
 {
     console_write(CSI);
-    console_write_int(count);
+    console_write(std::to_string(count));
     console_write(std::string_view(&direction, 1));
 }
 
@@ -58,111 +52,104 @@ void write_colours(int attribute)
     console_write(std::string_view(&SELECT_COLOURS, 1));
 }
 
+bool in_foreground()
+{
+    return tcgetpgrp(STDIN_FILENO) == getpgrp();
+}
+
+// Keys come one at a time and unseen, the program drawing what it takes;
+// the signal keys still send their signals.
 void apply_raw_input()
 {
-    struct termios raw = original_input_mode;
+    struct termios raw = original_mode;
     raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     tcsetattr(STDIN_FILENO, TCSANOW, &raw);
 }
 
-void start_raw_input()
+bool ignores_or_blocks(int signal_number)
 {
-    if (tcgetattr(STDIN_FILENO, &original_input_mode) != 0)
+    struct sigaction action {};
+    sigset_t blocked;
+    sigaction(signal_number, nullptr, &action);
+    sigprocmask(SIG_BLOCK, nullptr, &blocked);
+    return action.sa_handler == SIG_IGN || sigismember(&blocked, signal_number) == 1;
+}
+
+// Started in the background, the program leaves the terminal to the shell's
+// line editor until it is in the foreground: setting the modes from the
+// background stops it (SIGTTOU) until then, so their change waits there.
+void wait_for_foreground(struct termios& mode)
+{
+    if (ignores_or_blocks(SIGTTOU))
         return;
-    raw_input_active = true;
+    while (!in_foreground())
+        if (tcsetattr(STDIN_FILENO, TCSANOW, &mode) != 0 && errno != EINTR)
+            return;
+}
+
+void take_terminal()
+{
+    struct termios mode;
+    if (!edits_answers() || tcgetattr(STDIN_FILENO, &mode) != 0)
+        return;
+    wait_for_foreground(mode);
+    if (tcgetattr(STDIN_FILENO, &original_mode) != 0)
+        return;
+    modes_taken = true;
     apply_raw_input();
 }
 
-void end_raw_input()
+// The terminal as it was before the program: its modes (unless another
+// process group has it now) and colours, with the screen's text written first.
+void restore_terminal()
 {
-    if (!raw_input_active)
-        return;
-    tcsetattr(STDIN_FILENO, TCSANOW, &original_input_mode);
-    raw_input_active = false;
-}
-
-void register_restore()
-{
-    if (restore_registered)
-        return;
-    restore_registered = true;
-    std::atexit(restore_terminal);
-    catch_signals();
-}
-
-// Reads what standard input has, waiting for it; 0 at its end or on a failure.
-long read_waiting(char* buffer, std::size_t size)
-{
-    for (;;) {
-        wait_for_input(-1);
-        const ssize_t got = read(STDIN_FILENO, buffer, size);
-        if (got >= 0)
-            return static_cast<long>(got);
-        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
-            return 0;
+    console_flush();
+    if (modes_taken && in_foreground())
+        tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
+    if (output_is_terminal()) {
+        console_write(COLOURS_RESET);
+        console_flush();
     }
 }
 
-// What a terminal in line mode showed of the line it handed over.
-void track_echo(std::string_view line)
+// After a stop, however it came: the program's modes and colour again. From
+// the background this waits for the foreground, as at start.
+void resume_terminal()
 {
-    struct termios mode;
-    if (!output_is_terminal() || tcgetattr(STDIN_FILENO, &mode) != 0 || (mode.c_lflag & ECHO) == 0)
+    if (modes_taken)
+        apply_raw_input();
+    set_attribute(current_attribute);
+    console_flush();
+}
+
+void measure_screen()
+{
+    struct winsize size {};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0)
         return;
-    track_echoed(line, (mode.c_lflag & ECHOCTL) != 0);
+    screen_rows().set_width(size.ws_col, LastColumn::WRAP_DEFERRED);
+    screen_height = std::max<int>(size.ws_row, 1);
 }
 
-void drop_pending_keys(std::size_t count)
+// What the screen shows since its last clear, drawn again from the top.
+void redraw_screen()
 {
-    std::copy(pending_keys.begin() + static_cast<long>(count), pending_keys.begin() + static_cast<long>(pending_length),
-        pending_keys.begin());
-    pending_length -= count;
+    console_write_unfollowed(CURSOR_HOME);
+    console_write_unfollowed(ERASE_SCREEN);
+    console_write_unfollowed(screen_rows().shown());
+    rows_scrolled = 0;
+    set_attribute(current_attribute);
 }
 
-// Bytes that make no whole key, with nothing more to come, are one key.
-bool take_pending_bytes()
+[[noreturn]] void end_by_signal(int signal_number)
 {
-    const bool any = pending_length != 0;
-    pending_length = 0;
-    return any;
-}
-
-// Takes one key press, all of its bytes; false at end of input.
-bool take_key()
-{
-    for (;;) {
-        const std::size_t length = key_length({ pending_keys.data(), pending_length });
-        if (length != 0) {
-            drop_pending_keys(length);
-            return true;
-        }
-        const bool key_begun = pending_length != 0;
-        if (key_begun && (pending_length == pending_keys.size() || !wait_for_input(KEY_REST_MILLISECONDS)))
-            return take_pending_bytes();
-        const long got = read_waiting(pending_keys.data() + pending_length, pending_keys.size() - pending_length);
-        if (got == 0)
-            return take_pending_bytes();
-        pending_length += static_cast<std::size_t>(got);
-    }
-}
-
-// Keys typed ahead are read while input is still raw, so that none of them
-// reaches the next question as a line nobody saw typed; they wait for the
-// next pauses. What does not fit is a paste, not keys, and is dropped.
-void keep_keys_typed_ahead()
-{
-    std::array<char, 256> dropped;
-    while (wait_for_input(0)) {
-        const std::size_t room = pending_keys.size() - pending_length;
-        const ssize_t got = room != 0 ? read(STDIN_FILENO, pending_keys.data() + pending_length, room)
-                                      : read(STDIN_FILENO, dropped.data(), dropped.size());
-        if (got <= 0)
-            return;
-        if (room != 0)
-            pending_length += static_cast<std::size_t>(got);
-    }
+    save_on_way_out();
+    restore_terminal();
+    take_default_action(signal_number);
+    // Only a signal that does not end a process by default gets here.
+    std::_Exit(128 + signal_number);
 }
 
 }
@@ -185,9 +172,11 @@ void open_missing_standard_descriptors()
 
 void setup_window()
 {
-    register_restore();
+    std::atexit(restore_terminal);
+    catch_signals();
+    take_terminal();
     if (output_is_terminal()) {
-        measure_screen_width();
+        measure_screen();
         console_write(WINDOW_81_BY_60);
     }
     set_attribute(WINDOW_ATTRIBUTE);
@@ -200,13 +189,23 @@ int getcolors()
     return current_attribute;
 }
 
+// Lines that scrolled off the top cannot be erased in place: the screen is
+// drawn again without them, so that what is above them shows again.
 void ClearLines(int n)
 {
     if (!output_is_terminal()) {
         write_erase_lines(n);
         return;
     }
-    const int rows = rows_up_to_recent_lines(n);
+    ScreenRows& screen = screen_rows();
+    const int rows = screen.rows_up_to(n);
+    const int cursor_row = screen.rows_since_clear();
+    rows_scrolled = std::max(rows_scrolled, cursor_row - (screen_height - 1));
+    screen.forget(n);
+    if (rows_scrolled > 0 && rows > cursor_row - rows_scrolled) {
+        redraw_screen();
+        return;
+    }
     if (rows > 0)
         write_cursor_move(rows, CURSOR_UP);
     console_write("\r");
@@ -223,11 +222,6 @@ void cursor_reposition(int up, int right)
         write_cursor_move(right > 0 ? right : -right, right > 0 ? CURSOR_FORWARD : CURSOR_BACK);
 }
 
-void SystemPause()
-{
-    pause_with_own_prompt();
-}
-
 void ClearScreen()
 {
     if (!output_is_terminal()) {
@@ -236,7 +230,8 @@ void ClearScreen()
     }
     console_write(CURSOR_HOME);
     console_write(ERASE_SCREEN);
-    track_cleared_screen();
+    screen_rows().clear();
+    rows_scrolled = 0;
 }
 
 bool input_is_terminal()
@@ -251,19 +246,19 @@ bool output_is_terminal()
     return terminal;
 }
 
-bool reads_single_keys()
+bool edits_answers()
 {
-    return input_is_terminal();
+    return input_is_terminal() && output_is_terminal();
 }
 
-bool read_key()
+bool pauses_by_console()
 {
-    console_flush();
-    start_raw_input();
-    const bool got = take_key();
-    keep_keys_typed_ahead();
-    end_raw_input();
-    return got;
+    return false;
+}
+
+// Never asked for: pauses_by_console() says no.
+void pause_by_console()
+{
 }
 
 long write_output(const char* bytes, unsigned long size)
@@ -282,38 +277,39 @@ long write_output(const char* bytes, unsigned long size)
     }
 }
 
-// Keys left over from the pauses were typed for them, not for a question.
 long read_input(char* buffer, unsigned long size)
 {
-    pending_length = 0;
-    const long got = read_waiting(buffer, size);
-    if (got > 0 && input_is_terminal())
-        track_echo({ buffer, static_cast<std::size_t>(got) });
-    return got;
-}
-
-void restore_terminal()
-{
-    console_flush();
-    if (raw_input_active)
-        tcsetattr(STDIN_FILENO, TCSANOW, &original_input_mode);
-    if (output_is_terminal()) {
-        console_write(COLOURS_RESET);
-        console_flush();
+    for (;;) {
+        act_on_signals();
+        if (!wait_for_input(-1))
+            continue;
+        const ssize_t got = read(STDIN_FILENO, buffer, size);
+        if (got >= 0)
+            return static_cast<long>(got);
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+            return 0;
     }
 }
 
-void resume_terminal()
+bool input_within(int milliseconds)
 {
-    if (raw_input_active)
-        apply_raw_input();
-    set_attribute(current_attribute);
-    console_flush();
+    return wait_for_input(milliseconds);
 }
 
-void measure_screen_width()
+void act_on_signals()
 {
-    struct winsize size {};
-    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        set_screen_width(size.ws_col, LastColumn::WRAP_DEFERRED);
+    Signals signals = take_signals();
+    if (signals.stop && signals.termination == 0) {
+        restore_terminal();
+        take_default_action(SIGTSTP);
+        // Continued: what came in while stopped, and the terminal to take back.
+        const Signals after = take_signals();
+        signals = { after.termination, false, true, signals.resized || after.resized };
+    }
+    if (signals.termination != 0)
+        end_by_signal(signals.termination);
+    if (signals.resumed)
+        resume_terminal();
+    if (signals.resized)
+        measure_screen();
 }

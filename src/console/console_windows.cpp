@@ -3,9 +3,7 @@
 // clearing and the window set-up.
 #include "console/console.h"
 
-#include "console/answer_reader.h"
 #include "console/console_platform.h"
-#include "console/screen_rows.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,7 +55,7 @@ CONSOLE_SCREEN_BUFFER_INFO screen_buffer_info()
 // wait, so a resized window counts from then on.
 void measure_screen_width(const CONSOLE_SCREEN_BUFFER_INFO& info)
 {
-    set_screen_width(info.dwSize.X, LastColumn::WRAP_AT_ONCE);
+    screen_rows().set_width(info.dwSize.X, LastColumn::WRAP_AT_ONCE);
 }
 
 // What the console drew by itself between `before` and now (the echo of a
@@ -65,7 +63,7 @@ void measure_screen_width(const CONSOLE_SCREEN_BUFFER_INFO& info)
 void track_console_drawing(COORD before)
 {
     const COORD after = screen_buffer_info().dwCursorPosition;
-    track_moved_by_others(after.Y - before.Y, after.X);
+    screen_rows().moved_down(after.Y - before.Y, after.X);
 }
 
 long read_standard_input(char* buffer, unsigned long size)
@@ -156,7 +154,8 @@ void ClearLines(int n)
         return;
     }
     const CONSOLE_SCREEN_BUFFER_INFO info = screen_buffer_info();
-    const int rows = rows_up_to_recent_lines(n);
+    const int rows = screen_rows().rows_up_to(n);
+    screen_rows().forget(n);
     const COORD first { 0, static_cast<SHORT>(std::max(info.dwCursorPosition.Y - rows, 0)) };
     const DWORD cells = static_cast<DWORD>(info.dwCursorPosition.Y - first.Y + 1) * static_cast<DWORD>(info.dwSize.X);
     DWORD written = 0;
@@ -171,17 +170,6 @@ void cursor_reposition(int up, int right)
         move_cursor_from(screen_buffer_info().dwCursorPosition, up, right);
 }
 
-// From a console keyboard, PAUSE draws the prompt row itself (through
-// read_key); piped answers get the program's own prompt and give one line,
-// so no child process ever reads input meant for the answer reader.
-void SystemPause()
-{
-    if (input_is_terminal())
-        read_pause_key();
-    else
-        pause_with_own_prompt();
-}
-
 void ClearScreen()
 {
     if (!output_is_terminal()) {
@@ -189,7 +177,7 @@ void ClearScreen()
         return;
     }
     run_command("CLS");
-    track_cleared_screen();
+    screen_rows().clear();
 }
 
 bool input_is_terminal()
@@ -210,20 +198,34 @@ long write_output(const char* bytes, unsigned long size)
     return _write(_fileno(stdout), bytes, static_cast<unsigned>(size));
 }
 
+// From a console keyboard, PAUSE draws the prompt row itself; piped answers
+// get the program's own prompt and give one line, so no child process ever
+// reads input meant for the answer reader.
+bool pauses_by_console()
+{
+    return input_is_terminal();
+}
+
 // PAUSE shows its one-row key prompt and waits for a key. The row must end
 // there, as the erasing that follows counts the prompt as one row: Windows'
 // interpreter ends it, wine's leaves the cursor after the prompt.
-bool read_key()
+void pause_by_console()
 {
     const COORD before = screen_buffer_info().dwCursorPosition;
     run_command("PAUSE");
     track_console_drawing(before);
     if (screen_buffer_info().dwCursorPosition.X != 0)
         console_write("\n");
-    return true;
 }
 
-bool reads_single_keys()
+// The console's own line input edits and recalls answers.
+bool edits_answers()
+{
+    return false;
+}
+
+// Asked only while the program edits answers itself.
+bool input_within(int)
 {
     return false;
 }

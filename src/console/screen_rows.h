@@ -1,35 +1,85 @@
-// screen_rows.h -- how many rows each recent line took on the terminal, so that
-// erasing removes exactly what was drawn.
+// screen_rows.h -- what the terminal shows since its last clear, line by line,
+// and the rows each line takes at the terminal's present width.
 //
 // A line is what the program's callers count as one: the text up to a line
-// end, where a prompt and everything echoed for its answer (empty lines before
-// it, a value spread over two lines, rows wrapped at the width) make one line.
+// end, where a prompt and the answer drawn after it (rows wrapped at the
+// width, an empty answer before the value) make one line. Rows come from the
+// lines' texts at the width of the moment, so that after a resize they count
+// as a reflowing terminal shows them.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Whether a character written in the last column leaves the cursor there
 // until the next character (most terminals) or moves it on at once (the
 // Windows console).
 enum class LastColumn { WRAP_DEFERRED, WRAP_AT_ONCE };
 
-void set_screen_width(int columns, LastColumn last_column);
+// Where drawing leaves the cursor: its row below the line's first, and the
+// columns filled before it on that row. `column` equal to the width is a full
+// row whose next character starts the row below.
+struct Place {
+    int row = 0;
+    int column = 0;
+    bool begun = false; // something took room or moved the cursor down
+    bool operator==(const Place&) const = default;
+};
 
-// Bytes the program drew: printable characters, UTF-8 continuation bytes (no
-// room), "\n", "\r", "\b", tabs, and escape sequences (no room).
-void track_drawn(std::string_view bytes);
+// The columns a character takes: 2 for wide East Asian ones, 0 for combining
+// marks, 1 for the others and for a byte that starts no valid UTF-8 character.
+// `length` receives the character's bytes.
+int character_width(std::string_view bytes, std::size_t& length);
 
-// Bytes the terminal echoed as they were typed; control characters show as
-// two, ^ and a letter, when `controls_as_carets`.
-void track_echoed(std::string_view bytes, bool controls_as_carets);
+// Where drawing `bytes` from `from` leaves the cursor: printable UTF-8,
+// "\n", "\r", "\b", tabs, escape sequences (no room).
+Place place_after(std::string_view bytes, int width, LastColumn last_column, Place from = {});
 
-// The cursor moved `rows` rows down to `column` by something the program did
-// not draw itself: a console's echo or its key prompt.
-void track_moved_by_others(int rows, int column);
+// The text with its escape sequences left out.
+std::string without_escapes(std::string_view bytes);
 
-void track_cleared_screen();
+class ScreenRows {
+public:
+    void set_width(int columns, LastColumn last_column);
+    int width() const { return columns; }
+    LastColumn last_column() const { return last_column_rule; }
 
-// The number of rows from the cursor's row up to the first row of the n-th
-// most recent line. Those lines are forgotten: the caller erases them and
-// starts the next line at column 0 of that first row.
-int rows_up_to_recent_lines(int n);
+    // Bytes the program drew.
+    void draw(std::string_view bytes);
+    // An answer typed on the current line, and its line end. The next answer
+    // may still be typed on the row below as part of the same line (after an
+    // empty one), which ends when the program draws again.
+    void typed(std::string_view answer);
+    // The same for what a console drew itself, its echo of a typed line or
+    // its key prompt: the cursor moved `rows` rows down to `column`.
+    void moved_down(int rows, int column);
+    void clear();
+
+    // The number of rows from the cursor's row up to the first row of the
+    // n-th most recent line; lines drawn before the clear count one row each.
+    int rows_up_to(int n) const;
+    // The n most recent lines are erased: the next line starts at column 0
+    // of the first row of the n-th.
+    void forget(int n);
+    // The cursor's row below the first row since the clear.
+    int rows_since_clear() const;
+
+    std::string_view current_line() const;
+    std::string_view line_before_current() const;
+    // Everything drawn since the clear that is still shown, to draw it again.
+    std::string_view shown() const { return drawn; }
+
+private:
+    std::string_view line(std::size_t index) const;
+    int rows_of(std::size_t index) const;
+    std::size_t counted_end() const;
+    void drop_oldest_lines();
+
+    int columns = 80;
+    LastColumn last_column_rule = LastColumn::WRAP_DEFERRED;
+    std::string drawn;                         // every byte drawn since the clear and not erased
+    std::vector<std::size_t> line_starts { 0 }; // where each line begins in `drawn`, the current one last
+    int rows_dropped = 0;                      // rows of the oldest lines, dropped to keep `drawn` small
+};

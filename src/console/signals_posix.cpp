@@ -1,13 +1,10 @@
-// signals_posix.cpp -- signals turned into flags that the main path acts on:
-// a termination keeps what was written and ends by the same signal, Ctrl-Z
-// stops with the terminal as it was, a resize has the width read again.
-#include "console/console.h"
-#include "console/terminal_posix.h"
+// signals_posix.cpp -- signals turned into flags, and the one wait for input
+// that looks at them: a termination, Ctrl-Z, a continue and a resize.
+#include "console/signals_posix.h"
 
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <sys/select.h>
 #include <unistd.h>
 
@@ -15,6 +12,7 @@ namespace {
 
 volatile std::sig_atomic_t termination_signal = 0;
 volatile std::sig_atomic_t stop_requested = 0;
+volatile std::sig_atomic_t continued = 0;
 volatile std::sig_atomic_t width_changed = 0;
 
 void note_termination(int signal_number)
@@ -27,6 +25,11 @@ void note_stop(int)
     stop_requested = 1;
 }
 
+void note_continue(int)
+{
+    continued = 1;
+}
+
 void note_resize(int)
 {
     width_changed = 1;
@@ -37,14 +40,13 @@ struct Caught {
     void (*note)(int);
 };
 
-constexpr Caught STOP { SIGTSTP, note_stop };
-
-constexpr std::array<Caught, 6> CAUGHT { {
+constexpr std::array<Caught, 7> CAUGHT { {
     { SIGINT, note_termination },
     { SIGTERM, note_termination },
     { SIGHUP, note_termination },
     { SIGQUIT, note_termination },
-    STOP,
+    { SIGTSTP, note_stop },
+    { SIGCONT, note_continue },
     { SIGWINCH, note_resize },
 } };
 
@@ -54,45 +56,17 @@ sigset_t caught_set;
 
 bool any_flag()
 {
-    return termination_signal != 0 || stop_requested != 0 || width_changed != 0;
+    return termination_signal != 0 || stop_requested != 0 || continued != 0 || width_changed != 0;
 }
 
 // Restarting interrupted calls keeps writes whole; the wait is never restarted.
-void set_catcher(const Caught& caught)
+void set_catcher(int signal_number, void (*note)(int))
 {
     struct sigaction action {};
-    action.sa_handler = caught.note;
+    action.sa_handler = note;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
-    sigaction(caught.signal_number, &action, nullptr);
-}
-
-void raise_unblocked(int signal_number)
-{
-    std::signal(signal_number, SIG_DFL);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signal_number);
-    sigprocmask(SIG_UNBLOCK, &only, nullptr);
-    std::raise(signal_number);
-}
-
-[[noreturn]] void end_by_signal(int signal_number)
-{
-    save_on_way_out();
-    restore_terminal();
-    raise_unblocked(signal_number);
-    // Only a signal that does not end a process by default gets here.
-    std::_Exit(128 + signal_number);
-}
-
-// The default action of SIGTSTP stops the program inside raise; it returns once continued.
-void stop_until_continued()
-{
-    restore_terminal();
-    raise_unblocked(SIGTSTP);
-    set_catcher(STOP);
-    resume_terminal();
+    sigaction(signal_number, &action, nullptr);
 }
 
 timespec as_timespec(int milliseconds)
@@ -100,20 +74,6 @@ timespec as_timespec(int milliseconds)
     return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
 }
 
-}
-
-void act_on_signals()
-{
-    if (termination_signal != 0)
-        end_by_signal(termination_signal);
-    if (stop_requested != 0) {
-        stop_requested = 0;
-        stop_until_continued();
-    }
-    if (width_changed != 0) {
-        width_changed = 0;
-        measure_screen_width();
-    }
 }
 
 void catch_signals()
@@ -124,31 +84,47 @@ void catch_signals()
         sigaction(caught.signal_number, nullptr, &current);
         if (current.sa_handler == SIG_IGN)
             continue;
-        set_catcher(caught);
+        set_catcher(caught.signal_number, caught.note);
         sigaddset(&caught_set, caught.signal_number);
     }
 }
 
+Signals take_signals()
+{
+    Signals taken { termination_signal, stop_requested != 0, continued != 0, width_changed != 0 };
+    stop_requested = 0;
+    continued = 0;
+    width_changed = 0;
+    return taken;
+}
+
 bool wait_for_input(int milliseconds)
 {
-    const timespec limit = as_timespec(milliseconds);
-    for (;;) {
-        act_on_signals();
-        sigset_t outside;
-        sigprocmask(SIG_BLOCK, &caught_set, &outside);
-        if (any_flag()) {
-            sigprocmask(SIG_SETMASK, &outside, nullptr);
-            continue;
-        }
-        fd_set input;
-        FD_ZERO(&input);
-        FD_SET(STDIN_FILENO, &input);
-        const int ready = pselect(STDIN_FILENO + 1, &input, nullptr, nullptr, milliseconds < 0 ? nullptr : &limit, &outside);
-        const int error = errno;
+    sigset_t outside;
+    sigprocmask(SIG_BLOCK, &caught_set, &outside);
+    if (any_flag()) {
         sigprocmask(SIG_SETMASK, &outside, nullptr);
-        // Interrupted, the flags are acted on above; any other failure is left
-        // for the read to report.
-        if (ready >= 0 || error != EINTR)
-            return ready != 0;
+        return false;
     }
+    fd_set input;
+    FD_ZERO(&input);
+    FD_SET(STDIN_FILENO, &input);
+    const timespec limit = as_timespec(milliseconds);
+    const int ready = pselect(STDIN_FILENO + 1, &input, nullptr, nullptr, milliseconds < 0 ? nullptr : &limit, &outside);
+    const int error = errno;
+    sigprocmask(SIG_SETMASK, &outside, nullptr);
+    // Any failure but an interruption is left for the read to report.
+    return ready > 0 || (ready < 0 && error != EINTR);
+}
+
+void take_default_action(int signal_number)
+{
+    const auto note = signal_number == SIGTSTP ? note_stop : note_termination;
+    std::signal(signal_number, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal_number);
+    sigprocmask(SIG_UNBLOCK, &only, nullptr);
+    std::raise(signal_number);
+    set_catcher(signal_number, note);
 }

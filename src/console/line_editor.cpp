@@ -1,0 +1,253 @@
+// line_editor.cpp -- the keys of an answer's editing, each a short change of
+// one LineEdit, and the drawing that shows it.
+#include "console/line_editor.h"
+
+#include "console/ansi_escapes.h"
+#include "console/key_press.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Where the answer's cursor is, as the screen shows it, before a key changes it.
+struct Shown {
+    Place at;
+    bool at_end;    // nothing is drawn after the cursor
+    bool any_drawn; // something is drawn after the prompt
+};
+
+bool is_continuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+std::size_t character_before(const LineEdit& e)
+{
+    std::size_t k = e.cursor - 1;
+    while (k > 0 && is_continuation(e.text[k]))
+        --k;
+    return k;
+}
+
+std::size_t character_length_at(const LineEdit& e)
+{
+    return std::max<std::size_t>(key_length(std::string_view(e.text).substr(e.cursor)), 1);
+}
+
+void move_left(LineEdit& e)
+{
+    if (e.cursor > 0)
+        e.cursor = character_before(e);
+}
+
+void move_right(LineEdit& e)
+{
+    if (e.cursor < e.text.size())
+        e.cursor += character_length_at(e);
+}
+
+void move_home(LineEdit& e)
+{
+    e.cursor = 0;
+}
+
+void move_end(LineEdit& e)
+{
+    e.cursor = e.text.size();
+}
+
+void erase_before(LineEdit& e, std::size_t from)
+{
+    e.text.erase(from, e.cursor - from);
+    e.cursor = from;
+}
+
+void erase_back(LineEdit& e)
+{
+    if (e.cursor > 0)
+        erase_before(e, character_before(e));
+}
+
+void erase_under(LineEdit& e)
+{
+    if (e.cursor < e.text.size())
+        e.text.erase(e.cursor, character_length_at(e));
+}
+
+void erase_to_start(LineEdit& e)
+{
+    erase_before(e, 0);
+}
+
+void erase_to_end(LineEdit& e)
+{
+    e.text.resize(e.cursor);
+}
+
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Back over blanks, then over the word before them, as bash's Ctrl-W.
+void erase_word(LineEdit& e)
+{
+    std::size_t from = e.cursor;
+    while (from > 0 && is_blank(e.text[from - 1]))
+        --from;
+    while (from > 0 && !is_blank(e.text[from - 1]))
+        --from;
+    erase_before(e, from);
+}
+
+void show_recalled(LineEdit& e)
+{
+    e.text = e.recalled == 0 ? e.typed : (*e.history)[e.history->size() - e.recalled];
+    e.cursor = e.text.size();
+}
+
+void recall_older(LineEdit& e)
+{
+    if (e.history == nullptr || e.recalled == e.history->size())
+        return;
+    if (e.recalled == 0)
+        e.typed = e.text;
+    ++e.recalled;
+    show_recalled(e);
+}
+
+void recall_newer(LineEdit& e)
+{
+    if (e.recalled == 0)
+        return;
+    --e.recalled;
+    show_recalled(e);
+}
+
+struct Binding {
+    std::string_view key;
+    void (*act)(LineEdit&);
+};
+
+// The keys as terminals send them, in their normal and their application
+// modes; Ctrl-D on an answer erases the character under the cursor.
+constexpr std::array<Binding, 26> BINDINGS { {
+    { "\x1b[D", move_left }, { "\x1bOD", move_left }, { "\x1b[C", move_right }, { "\x1bOC", move_right },
+    { "\x1b[H", move_home }, { "\x1bOH", move_home }, { "\x1b[1~", move_home }, { "\x1b[7~", move_home },
+    { "\x01", move_home }, { "\x1b[F", move_end }, { "\x1bOF", move_end }, { "\x1b[4~", move_end },
+    { "\x1b[8~", move_end }, { "\x05", move_end }, { "\x7f", erase_back }, { "\b", erase_back },
+    { "\x1b[3~", erase_under }, { "\x04", erase_under }, { "\x15", erase_to_start }, { "\x0b", erase_to_end },
+    { "\x17", erase_word }, { "\x1b[A", recall_older }, { "\x1bOA", recall_older }, { "\x1b[B", recall_newer },
+    { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under },
+} };
+
+bool is_control_key(std::string_view key)
+{
+    const auto lead = static_cast<unsigned char>(key[0]);
+    return lead < 0x20 || lead == 0x7F;
+}
+
+// The template's characters after the answer's columns.
+std::string_view template_after(const LineEdit& e)
+{
+    const auto answer_columns = static_cast<std::size_t>(place_after(e.text, 1 << 30, e.last_column).column);
+    return std::string_view(e.template_text).substr(std::min(answer_columns, e.template_text.size()));
+}
+
+Place place_of(const LineEdit& e, std::string_view after_prompt)
+{
+    const Place start = place_after(e.prompt, e.columns, e.last_column);
+    return place_after(after_prompt, e.columns, e.last_column, start);
+}
+
+Shown shown_before(const LineEdit& e)
+{
+    const bool at_end = e.cursor == e.text.size() && template_after(e).empty();
+    return { place_of(e, std::string_view(e.text).substr(0, e.cursor)), at_end, !e.text.empty() || !template_after(e).empty() };
+}
+
+// Where the terminal's cursor is for a place: a full row's end shows on its
+// last column just after it was written, else at the start of the row below.
+Place on_screen(Place at, int columns, bool just_written)
+{
+    if (at.column < columns)
+        return at;
+    return just_written ? Place { at.row, columns - 1 } : Place { at.row + 1, 0 };
+}
+
+void append_count(std::string& out, int count, char direction)
+{
+    out.append(CSI).append(std::to_string(count)).push_back(direction);
+}
+
+void append_move(std::string& out, Place from, Place to)
+{
+    if (to.row != from.row)
+        append_count(out, std::abs(to.row - from.row), to.row < from.row ? CURSOR_UP : CURSOR_DOWN);
+    if (to.column == from.column)
+        return;
+    out.push_back('\r');
+    if (to.column > 0)
+        append_count(out, to.column, CURSOR_FORWARD);
+}
+
+// The answer's rows drawn again from its first character, the cursor put back.
+void redraw(LineEdit& e, const Shown& before)
+{
+    const Place start = place_of(e, "");
+    if (before.at != start)
+        append_move(e.drawn, on_screen(before.at, e.columns, before.at_end), on_screen(start, e.columns, false));
+    if (before.any_drawn)
+        e.drawn.append(ERASE_TO_SCREEN_END);
+    const std::string_view rest = template_after(e);
+    e.drawn.append(e.text).append(rest);
+    const Place end = place_of(e, e.text + std::string(rest));
+    const Place cursor = place_of(e, std::string_view(e.text).substr(0, e.cursor));
+    if (cursor != end)
+        append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor, e.columns, false));
+}
+
+}
+
+std::string template_in(std::string_view prompt)
+{
+    const std::string shown = without_escapes(prompt);
+    const std::size_t last_drawn = shown.find_last_not_of('\b');
+    if (last_drawn == std::string::npos)
+        return {};
+    const std::size_t steps = shown.size() - 1 - last_drawn;
+    return steps > last_drawn + 1 ? std::string() : shown.substr(last_drawn + 1 - steps, steps);
+}
+
+EditStep edit_key(LineEdit& e, std::string_view key)
+{
+    e.drawn.clear();
+    if (key == "\n" || key == "\r") {
+        if (e.cursor != e.text.size())
+            append_move(e.drawn, on_screen(shown_before(e).at, e.columns, false),
+                on_screen(place_of(e, e.text), e.columns, template_after(e).empty()));
+        return EditStep::TAKEN;
+    }
+    if (key == "\x04" && e.text.empty())
+        return EditStep::ENDED;
+    const auto binding = std::find_if(BINDINGS.begin(), BINDINGS.end(), [key](const Binding& b) { return b.key == key; });
+    const bool typed = binding == BINDINGS.end();
+    if (typed && is_control_key(key) && key != "\t")
+        return EditStep::GOING;
+    if (typed && e.cursor == e.text.size()) {
+        e.text.append(key);
+        e.cursor = e.text.size();
+        e.drawn = key;
+        return EditStep::GOING;
+    }
+    const Shown before = shown_before(e);
+    if (typed) {
+        e.text.insert(e.cursor, key);
+        e.cursor += key.size();
+    } else {
+        binding->act(e);
+    }
+    redraw(e, before);
+    return EditStep::GOING;
+}

@@ -1,0 +1,38 @@
+// line_editor.h -- one answer typed at the terminal: each key changes the
+// answer and gives the bytes that show the change, in the manner of a shell.
+#pragma once
+
+#include "console/screen_rows.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// All of one answer's editing. The prompt is what its row shows before the
+// answer, as drawn: when it ends stepping back over a template (the binary
+// form's "________.________" and 35 backspaces), typed characters overwrite
+// the template and erased ones give its characters back.
+struct LineEdit {
+    std::string prompt;
+    std::string template_text; // template_in(prompt)
+    int columns = 80; // the screen's width, set again before every key
+    LastColumn last_column = LastColumn::WRAP_DEFERRED;
+    const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
+    std::string text;         // the answer
+    std::size_t cursor = 0;   // the cursor's byte in `text`
+    std::size_t recalled = 0; // 0 for the answer being typed, k for the k-th newest earlier answer
+    std::string typed;        // the answer being typed, kept while an earlier one is shown
+    std::string drawn;        // what shows the last key's effect
+};
+
+// The template a prompt ends stepping back over; empty when there is none.
+std::string template_in(std::string_view prompt);
+
+enum class EditStep { GOING, TAKEN, ENDED };
+
+// One key press, all of its bytes: Enter takes the answer (the cursor then
+// at its end), Ctrl-D on an empty answer ends the input; arrows, Home, End,
+// Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, Up and
+// Down recall; a tab is typed as itself; other control keys are ignored.
+EditStep edit_key(LineEdit& edit, std::string_view key);
