@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unicodedata
 import unittest
 from pathlib import Path
 
@@ -26,8 +27,9 @@ INTERRUPTED, END_OF_INPUT = 130, [(CLOSING, "C-d")]  # the status after Ctrl-C; 
 # Escape alone is told from the start of a sequence by nothing following it.
 SPLASH_KEY, ESCAPE_ALONE, PAUSE_KEYS = ["Right"], ["Escape"], [["Up"], ["F1"], ["M-x"], ["-l", "\u00e9"]]
 # Refused answers at each question: from one character to several rows (67 after "False Input: " or
-# "Insert Prefix: " fills a row to its last column at 80 and at 41 columns), after an empty line, after a tab.
-REFUSED = ["x", "x" * 67, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx"]
+# "Insert Prefix: " fills a row to its last column at 80 and at 41 columns), after an empty line, after a tab,
+# wide characters, and a paste of more rows than the screen has.
+REFUSED = ["x", "x" * 67, "x" * 79, "x" * 80, "x" * 81, "x" * 200, "x" * 400, "\nx", "\tx", "\u4e2d" * 40, "x" * 10000]
 # The questions that refuse in place, each with the answers that take the session on to the next.
 QUESTIONS = [("Input:", "False", ["1", "4", "9", "Y", "N", ("form:", "192.168.1.77")]),
              ("Insert Prefix:", "The Prefix", ["28"]), ("Input: _ _", "False", ["0 0"])]
@@ -61,6 +63,7 @@ if PROGRAM.suffix == ".exe":
     KEEPS_SCROLLBACK = False
     SPLASH_KEY = ESCAPE_ALONE = ["Enter"]
     PAUSE_KEYS, SIGNALS, WIDTHS = [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
+    REFUSED = REFUSED[:-2]  # the console's own line input keeps its own ways with these
 
     def as_drawn(text):
         text = re.sub(r"^Can't recognize 'MODE .*\n.*\n", "", text, flags=re.M)
@@ -99,8 +102,10 @@ class TerminalTest(unittest.TestCase):
     def shows_before_cursor(self, text):
         """Whether `text` ends at the cursor, on its row and (when longer) the rows it wrapped from."""
         column = int(self.tmux("display", "-p", "-t", "0", "#{cursor_x}"))
-        row = self.cursor_row()
-        return row.endswith(text) or column > 0 and row[:column].endswith(text[-column:])
+        row = before = self.cursor_row()
+        while sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in before) > column:
+            before = before[:-1]
+        return row.endswith(text) or column > 0 and (before.endswith(text) or text.endswith(before))
 
     def wait_until(self, condition, what):
         deadline = time.monotonic() + PATIENCE
@@ -164,6 +169,10 @@ class TerminalTest(unittest.TestCase):
         shell = self.tmux("display", "-p", "-t", "0", "#{pane_pid}").strip()
         for child in Path(f"/proc/{shell}/task/{shell}/children").read_text().split():
             os.kill(int(child), signal.SIGKILL)
+
+    @staticmethod
+    def state(process):
+        return Path(f"/proc/{process}/stat").read_text().split()[2]
 
     def pane_settings(self):
         tty = self.tmux("display", "-p", "-t", "0", "#{pane_tty}").strip()
@@ -269,12 +278,76 @@ class TerminalTest(unittest.TestCase):
         self.answer("fg", at="$")
         self.wait_until(lambda: "-icanon" in self.pane_settings(), "the program's raw input back after fg")
         self.keys("Up", at="", until=PAUSE)  # the default prefix's pause, then the listing's
-        self.keys("x", until=CLOSING)
+        program = self.program_id()  # stopped from outside, the shell takes the terminal, so the continued
+        os.kill(program, signal.SIGSTOP)  # program waits in the background to take it back
+        self.wait_until(lambda: "Stopped" in self.screen() and self.state(program) == "T", "the stop")
+        os.kill(program, signal.SIGCONT)
+        self.wait_until(lambda: self.state(program) == "T", "a stop in the background")
+        self.tmux("send-keys", "-t", "0", "fg", "Enter")  # the stop left the terminal as the program had it
+        self.wait_until(lambda: self.state(program) != "T", "the program going on in the foreground")
+        self.keys("x", at="", until=CLOSING)  # one key, one pause: nothing typed at the closing prompt
         self.keys("C-z", at=CLOSING)
         self.assertRestored(148, last=True)
         self.answer("fg", at="$")
         self.answer("1", at="", until="Input:")  # typed after fg, it still answers the closing prompt
         self.assertScreen("options_menu.txt")
+
+    @POSIX_ONLY
+    def test_started_in_the_background_under_bash_takes_the_terminal_at_fg(self):
+        """The modes kept to restore are bash's own, not those of its line editor around a background start."""
+        self.keys("C-c", at=SPLASH)
+        self.answer("exec bash --norc --noprofile", at="$", until="$")
+        self.start(after=" &", until="$")
+        self.answer("fg", at="$", until=SPLASH)
+        self.keys(*SPLASH_KEY, at=SPLASH, until="Input:")
+        self.answer("1", until="Input:")  # echoed, and taken by Enter
+        self.keys("C-c", at="Input:")
+        self.assertRestored(INTERRUPTED)
+
+    @POSIX_ONLY
+    def test_answers_are_edited_recalled_and_pasted(self):
+        """Arrows edit; held keys at the end of a listing reach no question; Up brings back the address of the
+        calculation before; pasted answers, one refused, show the screens of the same answers typed one by one."""
+        self.keys(*SPLASH_KEY, at=SPLASH)
+        self.answer("1", "x", "4", until="Input:")
+        typed = self.screen()
+        self.answer("9", "N", until="decimal form:")
+        for keys in (["-l", "192.168.17"], ["Left"] * 6, ["-l", "1."]):
+            self.tmux("send-keys", "-t", "0", *keys)
+        self.answer(("form: 192.1.168.17", ""), ("Insert Prefix:", "26"), ("Input: _ _", "0 0"), until=PAUSE)
+        self.assertIn(": 192.1.168.17/26\n", self.screen())
+        for subnet in range(3):
+            self.keys("x")
+        self.keys(*["x"] * 20, until=CLOSING)
+        self.answer("1", at=CLOSING, until="Input:")
+        self.tmux("send-keys", "-t", "0", "-l", "1\nx\n4\n")
+        self.wait_until(lambda: self.screen() == typed, "the screen of the same answers typed")
+        self.answer("9", "N", until="decimal form:")
+        self.keys("Up", at="decimal form:")
+        self.answer(("form: 192.1.168.17", ""), until="Insert Prefix:")
+        self.assertIn("Address: 192.1.168.17\n", self.screen())
+
+    @POSIX_ONLY
+    def test_a_resize_has_rows_counted_at_the_new_width(self):
+        """Narrowed 81 -> 40 or widened 40 -> 81 at the range question, a refusal over rows and the answer erase
+        exactly their rows: the screen ends as one drawn at the new width from the start (the terminal reflows)."""
+        screens = {}
+        for first, then in (81, 40), (40, 40), (40, 81), (81, 81):
+            if screens:
+                self.tmux("resize-window", "-t", "0", "-x", "81")
+                self.start()
+            self.tmux("resize-window", "-t", "0", "-x", str(first))
+            self.wait_until(lambda: f" columns {first};" in self.pane_settings(), "the first width")
+            self.tmux("send-keys", "-t", "0", *SPLASH_KEY)
+            self.answer("1", "4", "9", "N", ("form:", "192.168.1.77"), ("Insert Prefix:", "26"), until="Input: _ _")
+            self.tmux("resize-window", "-t", "0", "-x", str(then))
+            self.wait_until(lambda: f" columns {then};" in self.pane_settings(), "the new width")
+            self.answer("x" * 100, "0 0", at="Input: _ _", until=PAUSE)
+            screens[first, then] = self.screen().split("\n")
+            self.keys("C-c")
+        for first, then in (81, 40), (40, 81):
+            rows = min(len(screens[first, then]), len(screens[then, then]))
+            self.assertEqual(screens[first, then][-rows:], screens[then, then][-rows:])
 
     def test_vlsm_dialogs_vanish_colours_and_end_of_input(self):
         self.keys(*ESCAPE_ALONE, at=SPLASH)
