@@ -242,12 +242,15 @@ EditStep edit_key(LineEdit& e, std::string_view key)
         return EditStep::GOING;
     }
     const Shown before = shown_before(e);
+    const std::string text_before = e.text;
+    const std::size_t cursor_before = e.cursor;
     if (typed) {
         e.text.insert(e.cursor, key);
         e.cursor += key.size();
     } else {
         binding->act(e);
     }
-    redraw(e, before);
+    if (e.text != text_before || e.cursor != cursor_before)
+        redraw(e, before);
     return EditStep::GOING;
 }

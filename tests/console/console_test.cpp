@@ -2,6 +2,8 @@
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "console/key_press.h"
+#include "console/line_editor.h"
+#include "console/screen_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <climits>
 #include <functional>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -67,6 +70,98 @@ TEST(KeyPress, TakesAllTheBytesOfOneKeyAndNoMore)
     };
     for (const auto& [bytes, length] : cases)
         EXPECT_EQ(key_length(bytes), length) << testing::PrintToString(std::string(bytes));
+}
+
+// Bytes drawn on one line at a width, and the rows from the cursor's row up to the line's first.
+TEST(ScreenRows, FollowWrapsTabsWideCharactersBackspacesAndTheLastColumn)
+{
+    constexpr auto DEFERRED = LastColumn::WRAP_DEFERRED;
+    const std::tuple<int, LastColumn, std::string_view, int> cases[] { // width, last column, drawn, rows
+        { 10, DEFERRED, "abcdefghij", 0 }, { 10, DEFERRED, "abcdefghijk", 1 },
+        { 10, LastColumn::WRAP_AT_ONCE, "abcdefghij", 1 }, { 10, DEFERRED, "abcdefghij\bX", 0 },
+        { 10, DEFERRED, "abcdefghij\b\bXYZ", 1 }, { 10, DEFERRED, "\tabc", 1 }, { 10, DEFERRED, "\tab", 0 },
+        { 10, DEFERRED, "abcdefghi\t\tx", 0 }, { 10, DEFERRED, "123456789\u4e2d", 1 },
+        { 10, DEFERRED, "1234\u4e2d\u4e2d\u4e2d", 0 }, { 10, DEFERRED, "abcde\u0301fghij", 0 },
+        { 10, DEFERRED, "abcde\xff\xfe\xc3gh", 0 }, { 10, DEFERRED, "abcde\xff\xfe\xc3ghi", 1 },
+        { 10, DEFERRED, "\x1b[97;40mabcdefghij\x1b[92;40m", 0 }, { 10, DEFERRED, "abcdefghijklmnop\rxy", 1 },
+        { 4, DEFERRED, "a\nbcdefghi", 1 },
+    };
+    for (const auto& [width, last_column, drawn, rows] : cases) {
+        ScreenRows screen;
+        screen.set_width(width, last_column);
+        screen.draw(drawn);
+        EXPECT_EQ(screen.rows_up_to(1), rows) << testing::PrintToString(std::string(drawn));
+    }
+}
+
+// An answer's line end keeps its line open for an answer typed on the row below (after an empty one) until the
+// program draws again; lines from before the clear, or forgotten, count one row each; escapes alone start no line.
+TEST(ScreenRows, CountTheRecentLinesAndForgetThem)
+{
+    ScreenRows screen;
+    screen.set_width(10, LastColumn::WRAP_DEFERRED);
+    screen.draw("title\nInput: ");
+    screen.typed("");
+    screen.typed("12345");
+    EXPECT_EQ(screen.rows_up_to(1), 2);
+    EXPECT_EQ(screen.rows_up_to(2), 3);
+    screen.draw("\x1b[91;40m");
+    EXPECT_EQ(screen.rows_up_to(2), 3);
+    screen.draw("False ");
+    EXPECT_EQ(screen.rows_up_to(3), 3);
+    EXPECT_EQ(screen.rows_up_to(4), 4);
+    screen.forget(2);
+    EXPECT_EQ(screen.shown(), "title\n");
+    EXPECT_EQ(screen.rows_since_clear(), 1);
+    screen.set_width(3, LastColumn::WRAP_DEFERRED); // the title reflowed over two rows
+    EXPECT_EQ(screen.rows_up_to(1), 2);
+    screen.clear();
+    EXPECT_EQ(screen.rows_up_to(2), 2);
+}
+
+struct EditCase {
+    std::string_view prompt;
+    int columns;
+    std::vector<std::string_view> keys;
+    std::string_view answer;
+    std::string_view drawn; // by all the keys
+    EditStep last;
+};
+
+// The keys of an answer, the answer they leave and every byte drawn on the way (CSI n A/C moves, CSI J erases).
+TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
+{
+    const std::vector<std::string> earlier { "10.0.0.1", "192.168.1.77" };
+    const EditCase cases[] {
+        { "Input: ", 80, { "1", "2", "\n" }, "12", "12", EditStep::TAKEN },
+        { "Input: ", 80, { "a", "b", "\x1b[D", "X" }, "aXb", "ab\r\x1b[7C\x1b[Jab\r\x1b[8C\r\x1b[7C\x1b[JaXb\r\x1b[9C", EditStep::GOING },
+        { "Input: ", 80, { "ab", "\x01", "\x1b[3~", "\x05", "\n" }, "b", "ab\r\x1b[7C\x1b[Jab\r\x1b[7C\x1b[Jb\r\x1b[7C\x1b[Jb", EditStep::TAKEN },
+        { "> ", 80, { "10.0.0.1 abc  ", "\x17" }, "10.0.0.1 ", "10.0.0.1 abc  \r\x1b[2C\x1b[J10.0.0.1 ", EditStep::GOING },
+        { "> ", 80, { "abcd", "\x1b[D", "\x1b[D", "\x0b", "\x15" }, "", "abcd\r\x1b[2C\x1b[Jabcd\r\x1b[5C\r\x1b[2C\x1b[Jabcd\r\x1b[4C\r\x1b[2C\x1b[Jab\r\x1b[2C\x1b[J", EditStep::GOING },
+        { "Input: _ _\b\b\b", 80, { "0", "\x7f", "0", " ", "0" }, "0 0", "0\r\x1b[7C\x1b[J_ _\r\x1b[7C0 0", EditStep::GOING },
+        { "abcdefgh", 10, { "1", "2", "3", "\x1b[H", "\x1b[F" }, "123", "123\x1b[1A\r\x1b[8C\x1b[J123\x1b[1A\r\x1b[8C\x1b[J123", EditStep::GOING },
+        { "12345678", 10, { "\u4e2d", "\u4e2d", "\x1b[D", "\x1b[D", "\x7f" }, "\u4e2d\u4e2d",
+            "\u4e2d\u4e2d\x1b[1A\r\x1b[8C\x1b[J\u4e2d\u4e2d\r\x1b[1A\r\x1b[8C\x1b[J\u4e2d\u4e2d\x1b[1A\r\x1b[8C", EditStep::GOING },
+        { "> ", 80, { "x", "\x1b[A", "\x1b[A", "\x1b[A", "\x1b[B", "\x1b[B" }, "x", "x\r\x1b[2C\x1b[J192.168.1.77\r\x1b[2C\x1b[J10.0.0.1\r\x1b[2C\x1b[J192.168.1.77\r\x1b[2C\x1b[Jx", EditStep::GOING },
+        { "> ", 80, { "\x04" }, "", "", EditStep::ENDED },
+        { "> ", 80, { "a", "\x1bOP", "\x07", "\t", "b", "\x04" }, "a\tb", "a\tb", EditStep::GOING },
+    };
+    for (const auto& [prompt, columns, keys, answer, drawn, last] : cases) {
+        LineEdit edit;
+        edit.prompt = prompt;
+        edit.template_text = template_in(prompt);
+        edit.columns = columns;
+        edit.history = &earlier;
+        std::string all_drawn;
+        EditStep step = EditStep::GOING;
+        for (std::string_view key : keys) {
+            step = edit_key(edit, key);
+            all_drawn += edit.drawn;
+        }
+        EXPECT_EQ(edit.text, answer) << testing::PrintToString(keys);
+        EXPECT_EQ(all_drawn, drawn) << testing::PrintToString(keys);
+        EXPECT_EQ(step, last) << testing::PrintToString(keys);
+    }
 }
 
 TEST(Console, ColourSettersKeepTheOtherHalfOfTheAttribute)
