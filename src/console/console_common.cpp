@@ -132,10 +132,26 @@ void end_program()
     std::exit(status);
 }
 
-void write_erase_lines(int n)
+void ClearLines(int n)
 {
-    for (int row = 0; row < n; ++row)
-        console_write(ERASE_LINE);
+    if (!output_is_terminal()) {
+        for (int row = 0; row < n; ++row)
+            console_write(ERASE_LINE);
+        return;
+    }
+    const int rows = screen.rows_up_to(n);
+    screen.forget(n);
+    erase_rows_above(rows);
+}
+
+void ClearScreen()
+{
+    if (!output_is_terminal()) {
+        console_write("\f");
+        return;
+    }
+    clear_terminal_screen();
+    screen.clear();
 }
 
 ScreenRows& screen_rows()

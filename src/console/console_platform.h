@@ -37,5 +37,10 @@ ScreenRows& screen_rows();
 // screen rows already hold (an answer being edited), which they do not follow.
 void console_write_unfollowed(std::string_view bytes);
 
-// Given by the shared half: n erase lines, each blanking a row and ending it.
-void write_erase_lines(int n);
+// Given by each platform, for a terminal: blanks the cursor's row and the
+// `rows` rows above it, the cursor left at the start of the first of them
+// (the screen rows have forgotten the erased lines).
+void erase_rows_above(int rows);
+
+// Given by each platform, for a terminal: a blank screen, the cursor at its top left.
+void clear_terminal_screen();

@@ -189,19 +189,12 @@ int getcolors()
     return current_attribute;
 }
 
-// Lines that scrolled off the top cannot be erased in place: the screen is
+// Rows that scrolled off the top cannot be erased in place: the screen is
 // drawn again without them, so that what is above them shows again.
-void ClearLines(int n)
+void erase_rows_above(int rows)
 {
-    if (!output_is_terminal()) {
-        write_erase_lines(n);
-        return;
-    }
-    ScreenRows& screen = screen_rows();
-    const int rows = screen.rows_up_to(n);
-    const int cursor_row = screen.rows_since_clear();
+    const int cursor_row = screen_rows().rows_since_clear() + rows;
     rows_scrolled = std::max(rows_scrolled, cursor_row - (screen_height - 1));
-    screen.forget(n);
     if (rows_scrolled > 0 && rows > cursor_row - rows_scrolled) {
         redraw_screen();
         return;
@@ -222,15 +215,10 @@ void cursor_reposition(int up, int right)
         write_cursor_move(right > 0 ? right : -right, right > 0 ? CURSOR_FORWARD : CURSOR_BACK);
 }
 
-void ClearScreen()
+void clear_terminal_screen()
 {
-    if (!output_is_terminal()) {
-        console_write("\f");
-        return;
-    }
     console_write(CURSOR_HOME);
     console_write(ERASE_SCREEN);
-    screen_rows().clear();
     rows_scrolled = 0;
 }
 

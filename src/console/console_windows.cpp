@@ -145,17 +145,11 @@ int getcolors()
     return screen_buffer_info().wAttributes;
 }
 
-// Blanks every cell from the first row of the lines to the cursor's row, in
-// the current colours, and leaves the cursor at the start of that first row.
-void ClearLines(int n)
+// Blanks every cell from the first row to the cursor's row, in the current
+// colours, and leaves the cursor at the start of that first row.
+void erase_rows_above(int rows)
 {
-    if (!output_is_terminal()) {
-        write_erase_lines(n);
-        return;
-    }
     const CONSOLE_SCREEN_BUFFER_INFO info = screen_buffer_info();
-    const int rows = screen_rows().rows_up_to(n);
-    screen_rows().forget(n);
     const COORD first { 0, static_cast<SHORT>(std::max(info.dwCursorPosition.Y - rows, 0)) };
     const DWORD cells = static_cast<DWORD>(info.dwCursorPosition.Y - first.Y + 1) * static_cast<DWORD>(info.dwSize.X);
     DWORD written = 0;
@@ -170,14 +164,9 @@ void cursor_reposition(int up, int right)
         move_cursor_from(screen_buffer_info().dwCursorPosition, up, right);
 }
 
-void ClearScreen()
+void clear_terminal_screen()
 {
-    if (!output_is_terminal()) {
-        console_write("\f");
-        return;
-    }
     run_command("CLS");
-    screen_rows().clear();
 }
 
 bool input_is_terminal()
