@@ -68,7 +68,7 @@ bool read_more()
     } else {
         // Whatever was asked must be on the screen before we wait for the answer.
         console_flush();
-        got = static_cast<std::size_t>(read_input(buffer.data() + buffer_end, room));
+        got = static_cast<std::size_t>(read_input(buffer.data() + buffer_end, static_cast<unsigned long>(room)));
     }
     buffer_end += got;
     input_ended = got == 0;
