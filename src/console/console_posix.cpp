@@ -52,9 +52,12 @@ void write_colours(int attribute)
     console_write(std::string_view(&SELECT_COLOURS, 1));
 }
 
-bool in_foreground()
+// Another process group has the terminal (a terminal that is not the
+// program's own has none).
+bool in_background()
 {
-    return tcgetpgrp(STDIN_FILENO) == getpgrp();
+    const pid_t group = tcgetpgrp(STDIN_FILENO);
+    return group != -1 && group != getpgrp();
 }
 
 // Keys come one at a time and unseen, the program drawing what it takes;
@@ -84,9 +87,7 @@ void wait_for_foreground(struct termios& mode)
 {
     if (ignores_or_blocks(SIGTTOU))
         return;
-    while (!in_foreground())
-        if (tcsetattr(STDIN_FILENO, TCSANOW, &mode) != 0 && errno != EINTR)
-            return;
+    while (in_background() && tcsetattr(STDIN_FILENO, TCSANOW, &mode) != 0 && errno == EINTR) { }
 }
 
 void take_terminal()
@@ -106,7 +107,7 @@ void take_terminal()
 void restore_terminal()
 {
     console_flush();
-    if (modes_taken && in_foreground())
+    if (modes_taken && !in_background())
         tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
     if (output_is_terminal()) {
         console_write(COLOURS_RESET);
