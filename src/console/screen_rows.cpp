@@ -108,8 +108,7 @@ std::size_t escape_length(std::string_view bytes)
 int character_width(std::string_view bytes, std::size_t& length)
 {
     length = std::max<std::size_t>(key_length(bytes), 1);
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80 || length == 1)
+    if (length == 1)
         return 1;
     const char32_t code = decode(bytes.substr(0, length));
     if (in_ranges(ZERO_WIDTH, code))

@@ -117,6 +117,7 @@ TEST(ScreenRows, CountTheRecentLinesAndForgetThem)
     EXPECT_EQ(screen.rows_up_to(1), 2);
     screen.clear();
     EXPECT_EQ(screen.rows_up_to(2), 2);
+    EXPECT_EQ(without_escapes("\x1b[92;40mInput: \x1b[97;40m_ _\b\x1b[0m"), "Input: _ _\b");
 }
 
 struct EditCase {
@@ -138,7 +139,7 @@ TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
         { "Input: ", 80, { "ab", "\x01", "\x1b[3~", "\x05", "\n" }, "b", "ab\r\x1b[7C\x1b[Jab\r\x1b[7C\x1b[Jb\r\x1b[7C\x1b[Jb", EditStep::TAKEN },
         { "> ", 80, { "10.0.0.1 abc  ", "\x17" }, "10.0.0.1 ", "10.0.0.1 abc  \r\x1b[2C\x1b[J10.0.0.1 ", EditStep::GOING },
         { "> ", 80, { "abcd", "\x1b[D", "\x1b[D", "\x0b", "\x15" }, "", "abcd\r\x1b[2C\x1b[Jabcd\r\x1b[5C\r\x1b[2C\x1b[Jabcd\r\x1b[4C\r\x1b[2C\x1b[Jab\r\x1b[2C\x1b[J", EditStep::GOING },
-        { "Input: _ _\b\b\b", 80, { "0", "\x7f", "0", " ", "0" }, "0 0", "0\r\x1b[7C\x1b[J_ _\r\x1b[7C0 0", EditStep::GOING },
+        { "_ _\b\b\b", 80, { "0", "\x7f", "0", " ", "0" }, "0 0", "0\r\x1b[J_ _\r0 0", EditStep::GOING },
         { "abcdefgh", 10, { "1", "2", "3", "\x1b[H", "\x1b[F" }, "123", "123\x1b[1A\r\x1b[8C\x1b[J123\x1b[1A\r\x1b[8C\x1b[J123", EditStep::GOING },
         { "12345678", 10, { "\u4e2d", "\u4e2d", "\x1b[D", "\x1b[D", "\x7f" }, "\u4e2d\u4e2d",
             "\u4e2d\u4e2d\x1b[1A\r\x1b[8C\x1b[J\u4e2d\u4e2d\r\x1b[1A\r\x1b[8C\x1b[J\u4e2d\u4e2d\x1b[1A\r\x1b[8C", EditStep::GOING },
