@@ -134,7 +134,6 @@ bool edit_answer()
     edit.history = &answers;
     for (;;) {
         edit.columns = screen.width();
-        edit.last_column = screen.last_column();
         const std::string_view key = take_key();
         const EditStep step = key.empty() ? EditStep::ENDED : edit_key(edit, key);
         console_write_unfollowed(edit.drawn);

@@ -39,7 +39,7 @@ bool modes_taken = false;
 void write_cursor_move(int count, char direction)
 {
     console_write(CSI);
-    console_write(std::to_string(count));
+    console_write_int(count);
     console_write(std::string_view(&direction, 1));
 }
 

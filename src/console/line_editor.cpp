@@ -10,6 +10,10 @@
 
 namespace {
 
+// A terminal that the program edits on keeps a full row's cursor in its last
+// column until the next character.
+constexpr LastColumn DEFERRED = LastColumn::WRAP_DEFERRED;
+
 // Where the answer's cursor is, as the screen shows it, before a key changes it.
 struct Shown {
     Place at;
@@ -151,14 +155,14 @@ bool is_control_key(std::string_view key)
 // The template's characters after the answer's columns.
 std::string_view template_after(const LineEdit& e)
 {
-    const auto answer_columns = static_cast<std::size_t>(place_after(e.text, 1 << 30, e.last_column).column);
+    const auto answer_columns = static_cast<std::size_t>(place_after(e.text, 1 << 30, DEFERRED).column);
     return std::string_view(e.template_text).substr(std::min(answer_columns, e.template_text.size()));
 }
 
 Place place_of(const LineEdit& e, std::string_view after_prompt)
 {
-    const Place start = place_after(e.prompt, e.columns, e.last_column);
-    return place_after(after_prompt, e.columns, e.last_column, start);
+    const Place start = place_after(e.prompt, e.columns, DEFERRED);
+    return place_after(after_prompt, e.columns, DEFERRED, start);
 }
 
 Shown shown_before(const LineEdit& e)

@@ -17,7 +17,6 @@ struct LineEdit {
     std::string prompt;
     std::string template_text; // template_in(prompt)
     int columns = 80; // the screen's width, set again before every key
-    LastColumn last_column = LastColumn::WRAP_DEFERRED;
     const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
     std::string text;         // the answer
     std::size_t cursor = 0;   // the cursor's byte in `text`

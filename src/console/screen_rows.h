@@ -44,7 +44,6 @@ class ScreenRows {
 public:
     void set_width(int columns, LastColumn last_column);
     int width() const { return columns; }
-    LastColumn last_column() const { return last_column_rule; }
 
     // Bytes the program drew.
     void draw(std::string_view bytes);
