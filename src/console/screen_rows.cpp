@@ -51,6 +51,18 @@ char32_t decode(std::string_view character)
     return code;
 }
 
+// The columns of the first character; `length` receives its bytes.
+int character_width(std::string_view bytes, std::size_t& length)
+{
+    length = std::max<std::size_t>(key_length(bytes), 1);
+    if (length == 1)
+        return 1;
+    const char32_t code = decode(bytes.substr(0, length));
+    if (in_ranges(ZERO_WIDTH, code))
+        return 0;
+    return in_ranges(WIDE, code) ? 2 : 1;
+}
+
 void put(Place& at, int columns, int width, LastColumn last_column)
 {
     at.begun = true;
@@ -103,17 +115,6 @@ std::size_t escape_length(std::string_view bytes)
     return length == 0 ? bytes.size() : length;
 }
 
-}
-
-int character_width(std::string_view bytes, std::size_t& length)
-{
-    length = std::max<std::size_t>(key_length(bytes), 1);
-    if (length == 1)
-        return 1;
-    const char32_t code = decode(bytes.substr(0, length));
-    if (in_ranges(ZERO_WIDTH, code))
-        return 0;
-    return in_ranges(WIDE, code) ? 2 : 1;
 }
 
 Place place_after(std::string_view bytes, int width, LastColumn last_column, Place at)

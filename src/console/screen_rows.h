@@ -28,13 +28,9 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-// The columns a character takes: 2 for wide East Asian ones, 0 for combining
-// marks, 1 for the others and for a byte that starts no valid UTF-8 character.
-// `length` receives the character's bytes.
-int character_width(std::string_view bytes, std::size_t& length);
-
-// Where drawing `bytes` from `from` leaves the cursor: printable UTF-8,
-// "\n", "\r", "\b", tabs, escape sequences (no room).
+// Where drawing `bytes` from `from` leaves the cursor: printable UTF-8 (wide
+// East Asian characters take 2 columns, combining marks none, a byte that
+// starts no valid character 1), "\n", "\r", "\b", tabs, escape sequences (no room).
 Place place_after(std::string_view bytes, int width, LastColumn last_column, Place from = {});
 
 // The text with its escape sequences left out.
