@@ -37,7 +37,7 @@ QUESTIONS = [("Input:", "False", ["1", "4", "9", "Y", "N", ("form:", "192.168.1.
 SIGNALS = [("", None, "C-c", 130, 2), ("", None, "C-\\", 131, 2), ("", signal.SIGTERM, None, 143, 2),
            ("", signal.SIGHUP, None, 129, 2), ("trap '' HUP; ", signal.SIGHUP, "C-c", 130, 3)]
 EXPORTED = (Path(__file__).resolve().parents[1] / "e2e/sessions/quick_export/Result_1.txt").read_text()
-WIDTHS = [80, 41]  # columns of the terminal the refusals are tried at
+WIDTHS = [80, 41, 300]  # columns of the terminal the refusals are tried at
 KEEPS_SCROLLBACK = True  # the rows above the program stay in the terminal's history
 POSIX_ONLY = unittest.skipIf(PROGRAM.suffix == ".exe", "signals and job control are POSIX's")
 
@@ -215,6 +215,7 @@ class TerminalTest(unittest.TestCase):
 
     def check_refusals_erase_what_was_drawn(self, columns):
         if columns != WIDTHS[0]:
+            self.tmux("resize-window", "-t", "0", "-x", "81")
             self.start()
         self.tmux("resize-window", "-t", "0", "-x", str(columns))
         self.wait_until(lambda: f" columns {columns};" in self.pane_settings(), "the new width")
