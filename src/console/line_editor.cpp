@@ -14,13 +14,6 @@ namespace {
 // column until the next character.
 constexpr LastColumn DEFERRED = LastColumn::WRAP_DEFERRED;
 
-// Where the answer's cursor is, as the screen shows it, before a key changes it.
-struct Shown {
-    Place at;
-    bool at_end;    // nothing is drawn after the cursor
-    bool any_drawn; // something is drawn after the prompt
-};
-
 bool is_continuation(char byte)
 {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -165,10 +158,15 @@ Place place_of(const LineEdit& e, std::string_view after_prompt)
     return place_after(after_prompt, e.columns, DEFERRED, start);
 }
 
-Shown shown_before(const LineEdit& e)
+Place cursor_place(const LineEdit& e)
 {
-    const bool at_end = e.cursor == e.text.size() && template_after(e).empty();
-    return { place_of(e, std::string_view(e.text).substr(0, e.cursor)), at_end, !e.text.empty() || !template_after(e).empty() };
+    return place_of(e, std::string_view(e.text).substr(0, e.cursor));
+}
+
+// Nothing is drawn after the cursor.
+bool at_end(const LineEdit& e)
+{
+    return e.cursor == e.text.size() && template_after(e).empty();
 }
 
 // Where the terminal's cursor is for a place: a full row's end shows on its
@@ -197,19 +195,18 @@ void append_move(std::string& out, Place from, Place to)
 }
 
 // The answer's rows drawn again from its first character, the cursor put back.
-void redraw(LineEdit& e, const Shown& before)
+void redraw(LineEdit& e, const LineEdit& before)
 {
     const Place start = place_of(e, "");
-    if (before.at != start)
-        append_move(e.drawn, on_screen(before.at, e.columns, before.at_end), on_screen(start, e.columns, false));
-    if (before.any_drawn)
+    if (cursor_place(before) != start)
+        append_move(e.drawn, on_screen(cursor_place(before), e.columns, at_end(before)), on_screen(start, e.columns, false));
+    if (!before.text.empty() || !template_after(before).empty())
         e.drawn.append(ERASE_TO_SCREEN_END);
     const std::string_view rest = template_after(e);
     e.drawn.append(e.text).append(rest);
     const Place end = place_of(e, e.text + std::string(rest));
-    const Place cursor = place_of(e, std::string_view(e.text).substr(0, e.cursor));
-    if (cursor != end)
-        append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor, e.columns, false));
+    if (cursor_place(e) != end)
+        append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor_place(e), e.columns, false));
 }
 
 }
@@ -229,7 +226,7 @@ EditStep edit_key(LineEdit& e, std::string_view key)
     e.drawn.clear();
     if (key == "\n" || key == "\r") {
         if (e.cursor != e.text.size())
-            append_move(e.drawn, on_screen(shown_before(e).at, e.columns, false),
+            append_move(e.drawn, on_screen(cursor_place(e), e.columns, false),
                 on_screen(place_of(e, e.text), e.columns, template_after(e).empty()));
         return EditStep::TAKEN;
     }
@@ -245,16 +242,14 @@ EditStep edit_key(LineEdit& e, std::string_view key)
         e.drawn = key;
         return EditStep::GOING;
     }
-    const Shown before = shown_before(e);
-    const std::string text_before = e.text;
-    const std::size_t cursor_before = e.cursor;
+    const LineEdit before = e;
     if (typed) {
         e.text.insert(e.cursor, key);
         e.cursor += key.size();
     } else {
         binding->act(e);
     }
-    if (e.text != text_before || e.cursor != cursor_before)
+    if (e.text != before.text || e.cursor != before.cursor)
         redraw(e, before);
     return EditStep::GOING;
 }
