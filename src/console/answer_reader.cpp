@@ -3,7 +3,7 @@
 #include "console/answer_reader.h"
 
 #include "console/console.h"
-#include "console/console_platform.h"
+#include "console/console_layers.h"
 #include "console/key_press.h"
 #include "console/line_editor.h"
 
@@ -218,42 +218,29 @@ void discard_rest_of_line()
         discard_through_line_end();
 }
 
-// Accumulates decimal digits with saturation, so no input can overflow.
-class SaturatingNumber {
-public:
-    void add_digit(int digit)
-    {
-        if (magnitude <= LIMIT)
-            magnitude = magnitude * 10 + digit;
-    }
-    int value(bool negative) const
-    {
-        if (negative)
-            return magnitude > LIMIT ? INT_MIN : static_cast<int>(-magnitude);
-        return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
-    }
-
-private:
-    static constexpr long long LIMIT = static_cast<long long>(INT_MAX) + 1;
-    long long magnitude = 0;
-};
-
-// One %d conversion: blanks, an optional sign, at least one digit. False when
-// no number was found, leaving the field untouched.
-bool scan_number(int& field)
+// An optional sign and the digits after it, as atoi takes them, saturated so
+// that no input overflows. False when no digit follows the sign, leaving
+// `value` untouched.
+bool take_signed_number(int& value)
 {
-    if (!skip_blanks())
-        return false;
+    constexpr long long LIMIT = static_cast<long long>(INT_MAX) + 1;
     bool negative = false;
     if (peek() == '+' || peek() == '-')
         negative = take() == '-';
     if (!is_digit(peek()))
         return false;
-    SaturatingNumber number;
+    long long magnitude = 0;
     while (is_digit(peek()))
-        number.add_digit(take() - '0');
-    field = number.value(negative);
+        magnitude = std::min(magnitude * 10 + (take() - '0'), LIMIT);
+    value = static_cast<int>(negative ? -magnitude : std::min<long long>(magnitude, INT_MAX));
     return true;
+}
+
+// One %d conversion: blanks, an optional sign, at least one digit. False when
+// no number was found, leaving the field untouched.
+bool scan_number(int& field)
+{
+    return skip_blanks() && take_signed_number(field);
 }
 
 // Runs a pattern of %d conversions joined by `separator` ('.' must match, ' '
@@ -294,14 +281,8 @@ Token read_token()
     if (!skip_blanks())
         end_of_input();
     Token token { static_cast<char>(peek()), 0 };
-    // atoi on the token: an optional sign, then the leading digits.
-    bool negative = false;
-    if (peek() == '+' || peek() == '-')
-        negative = take() == '-';
-    SaturatingNumber number;
-    while (is_digit(peek()))
-        number.add_digit(take() - '0');
-    token.value = number.value(negative);
+    // atoi on the token: 0 when no digits lead it.
+    take_signed_number(token.value);
     while (peek() != END_OF_INPUT && !is_blank(peek()))
         take();
     return token;

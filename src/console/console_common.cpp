@@ -1,93 +1,44 @@
-// console_common.cpp -- the console layer every platform shares: writing and
-// the screen rows it follows, colour arithmetic on the attribute, erase lines.
+// console_common.cpp -- the console operations every platform shares above
+// its own: colour arithmetic on the attribute, erasing and clearing, the
+// window, each with its plain text where standard output is not a terminal.
 #include "console/console.h"
 
-#include "console/console_platform.h"
+#include "console/console_layers.h"
 
-#include <algorithm>
-#include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <string>
+#include <string_view>
 
 namespace {
 
-// The screen's text waits here until a question is asked or the block is full,
-// so that a long listing reaches a pipe or a file in a few large writes.
-constexpr std::size_t OUTPUT_BLOCK_BYTES = 256 * 1024;
-std::array<char, OUTPUT_BLOCK_BYTES> output_block;
-std::size_t output_length = 0;
-bool output_lost = false;
-
-int (*way_out)() = nullptr;
-
-ScreenRows screen;
+// Redirected output shows no colours, but the attribute is kept so that it
+// reads back as it would on a terminal.
+int redirected_attribute = START_ATTRIBUTE;
 
 // An erased row as a pipe or file gets it: "\r" and 80 blanks, a blank row of
 // the 81-column window.
 constexpr std::string_view ERASE_LINE = "\r                                                                                \n";
 
-// Going on with every line lost would look like success to a script, so a
-// pipe or file that refuses the text ends the program. A terminal that
-// refuses it is left alone: the user sees what is missing.
-void give_up_on_output(int error)
+void set_attribute(int attribute)
 {
     if (output_is_terminal())
-        return;
-    output_lost = true;
-    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
-    std::exit(1);
+        set_terminal_attribute(attribute & 0xFF);
+    else
+        redirected_attribute = attribute & 0xFF;
 }
 
-// At most this much per write, which a long of 32 bits (Windows) still counts.
-constexpr std::size_t MOST_BYTES_PER_WRITE = std::size_t { 1 } << 30;
+}
 
-void write_all(std::string_view bytes)
+void setup_window()
 {
-    while (!bytes.empty() && !output_lost) {
-        const long written = write_output(bytes.data(), static_cast<unsigned long>(std::min(bytes.size(), MOST_BYTES_PER_WRITE)));
-        if (written <= 0) {
-            give_up_on_output(written < 0 ? errno : EIO);
-            return;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-}
-
-void console_write(std::string_view text)
-{
+    take_console();
     if (output_is_terminal())
-        screen.draw(text);
-    console_write_unfollowed(text);
+        shape_window();
+    else
+        set_attribute(WINDOW_ATTRIBUTE);
 }
 
-void console_write_unfollowed(std::string_view text)
+int getcolors()
 {
-    if (text.size() > output_block.size() - output_length) {
-        console_flush();
-        if (text.size() > output_block.size()) {
-            write_all(text);
-            return;
-        }
-    }
-    text.copy(output_block.data() + output_length, text.size());
-    output_length += text.size();
-}
-
-void console_write_int(int value)
-{
-    console_write(std::to_string(value));
-}
-
-void console_flush()
-{
-    const std::size_t length = output_length;
-    output_length = 0;
-    write_all({ output_block.data(), length });
+    return output_is_terminal() ? terminal_attribute() : redirected_attribute;
 }
 
 int getfgcolor()
@@ -115,23 +66,6 @@ void setcolors(int foreground, int background)
     set_attribute(((background << 4) & 0xFF) | (foreground & 15));
 }
 
-void set_way_out(int (*save_open_work)())
-{
-    way_out = save_open_work;
-}
-
-int save_on_way_out()
-{
-    return way_out != nullptr ? way_out() : 0;
-}
-
-void end_program()
-{
-    const int status = save_on_way_out();
-    console_flush();
-    std::exit(status);
-}
-
 void ClearLines(int n)
 {
     if (!output_is_terminal()) {
@@ -139,22 +73,21 @@ void ClearLines(int n)
             console_write(ERASE_LINE);
         return;
     }
-    const int rows = screen.rows_up_to(n);
-    screen.forget(n);
+    const int rows = screen_rows().rows_up_to(n);
+    screen_rows().forget(n);
     erase_rows_above(rows);
+}
+
+void cursor_reposition(int up, int right)
+{
+    if (output_is_terminal())
+        move_cursor(up, right);
 }
 
 void ClearScreen()
 {
-    if (!output_is_terminal()) {
+    if (output_is_terminal())
+        clear_terminal_screen();
+    else
         console_write("\f");
-        return;
-    }
-    clear_terminal_screen();
-    screen.clear();
-}
-
-ScreenRows& screen_rows()
-{
-    return screen;
 }

@@ -1,18 +1,17 @@
-// console_posix.cpp -- the console layer on a POSIX terminal: ANSI escapes in
-// place of the Windows console calls, the terminal's modes, and the acting on
-// the signals that the signal layer keeps.
+// console_posix.cpp -- the console operations on a POSIX terminal: ANSI
+// escapes in place of the Windows console calls, the terminal's modes, and
+// the acting on the signals that the signal layer keeps.
 #include "console/console.h"
 
 #include "console/ansi_escapes.h"
-#include "console/console_platform.h"
+#include "console/console_layers.h"
 #include "console/signals_posix.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -22,9 +21,6 @@ namespace {
 // Windows colour numbers 0..15 as ANSI foreground and background codes.
 constexpr std::array<int, 16> ANSI_FOREGROUND { 30, 34, 32, 36, 31, 35, 33, 37, 90, 94, 92, 96, 91, 95, 93, 97 };
 constexpr std::array<int, 16> ANSI_BACKGROUND { 40, 44, 42, 46, 41, 45, 43, 47, 100, 104, 102, 106, 101, 105, 103, 107 };
-
-constexpr int START_ATTRIBUTE = 0x07;
-constexpr int WINDOW_ATTRIBUTE = 0x0F;
 
 int current_attribute = START_ATTRIBUTE;
 
@@ -121,7 +117,8 @@ void resume_terminal()
 {
     if (modes_taken)
         apply_raw_input();
-    set_attribute(current_attribute);
+    if (output_is_terminal())
+        write_colours(current_attribute);
     console_flush();
 }
 
@@ -141,7 +138,7 @@ void redraw_screen()
     console_write_unfollowed(ERASE_SCREEN);
     console_write_unfollowed(screen_rows().shown());
     rows_scrolled = 0;
-    set_attribute(current_attribute);
+    write_colours(current_attribute);
 }
 
 [[noreturn]] void end_by_signal(int signal_number)
@@ -155,39 +152,30 @@ void redraw_screen()
 
 }
 
-void set_attribute(int attribute)
+void set_terminal_attribute(int attribute)
 {
-    current_attribute = attribute & 0xFF;
-    if (output_is_terminal())
-        write_colours(current_attribute);
+    current_attribute = attribute;
+    write_colours(current_attribute);
 }
 
-void open_missing_standard_descriptors()
+int terminal_attribute()
 {
-    // open takes the lowest free descriptor, which is the missing one, as those
-    // below it are open by then.
-    for (int descriptor : { STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO })
-        if (fcntl(descriptor, F_GETFD) == -1 && errno == EBADF)
-            open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    return current_attribute;
 }
 
-void setup_window()
+void take_console()
 {
     std::atexit(restore_terminal);
     catch_signals();
     take_terminal();
-    if (output_is_terminal()) {
-        measure_screen();
-        console_write(WINDOW_81_BY_60);
-    }
-    set_attribute(WINDOW_ATTRIBUTE);
-    if (output_is_terminal())
-        ClearScreen();
 }
 
-int getcolors()
+void shape_window()
 {
-    return current_attribute;
+    measure_screen();
+    console_write(WINDOW_81_BY_60);
+    set_terminal_attribute(WINDOW_ATTRIBUTE);
+    clear_terminal_screen();
 }
 
 // Rows that scrolled off the top cannot be erased in place: the screen is
@@ -206,10 +194,8 @@ void erase_rows_above(int rows)
     console_write(ERASE_TO_SCREEN_END);
 }
 
-void cursor_reposition(int up, int right)
+void move_cursor(int up, int right)
 {
-    if (!output_is_terminal())
-        return;
     if (up != 0)
         write_cursor_move(up > 0 ? up : -up, up > 0 ? CURSOR_UP : CURSOR_DOWN);
     if (right != 0)
@@ -221,23 +207,7 @@ void clear_terminal_screen()
     console_write(CURSOR_HOME);
     console_write(ERASE_SCREEN);
     rows_scrolled = 0;
-}
-
-bool input_is_terminal()
-{
-    static const bool terminal = isatty(STDIN_FILENO) == 1;
-    return terminal;
-}
-
-bool output_is_terminal()
-{
-    static const bool terminal = isatty(STDOUT_FILENO) == 1;
-    return terminal;
-}
-
-bool edits_answers()
-{
-    return input_is_terminal() && output_is_terminal();
+    screen_rows().clear();
 }
 
 bool pauses_by_console()
@@ -248,22 +218,6 @@ bool pauses_by_console()
 // Never asked for: pauses_by_console() says no.
 void pause_by_console()
 {
-}
-
-long write_output(const char* bytes, unsigned long size)
-{
-    for (;;) {
-        const ssize_t written = write(STDOUT_FILENO, bytes, size);
-        if (written >= 0)
-            return static_cast<long>(written);
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            // Output left non-blocking by whoever started us: wait until it takes more.
-            pollfd writable { STDOUT_FILENO, POLLOUT, 0 };
-            poll(&writable, 1, -1);
-        } else if (errno != EINTR) {
-            return -1;
-        }
-    }
 }
 
 long read_input(char* buffer, unsigned long size)
@@ -278,11 +232,6 @@ long read_input(char* buffer, unsigned long size)
         if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
             return 0;
     }
-}
-
-bool input_within(int milliseconds)
-{
-    return wait_for_input(milliseconds);
 }
 
 void act_on_signals()

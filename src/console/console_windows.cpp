@@ -1,9 +1,9 @@
-// console_windows.cpp -- the console layer on the Windows console: its attribute
-// and cursor calls, and the command interpreter for the key prompt, the screen
-// clearing and the window set-up.
+// console_windows.cpp -- the console operations on the Windows console: its
+// attribute and cursor calls, and the command interpreter for the key prompt,
+// the screen clearing and the window set-up.
 #include "console/console.h"
 
-#include "console/console_platform.h"
+#include "console/console_layers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,13 +19,6 @@ namespace {
 // buffer at the same width so that long listings stay scrollable.
 constexpr const char* WINDOW_SETUP_COMMANDS[] { "MODE CON: COLS=81 LINES=60", "COLOR 0F", "MODE CON: COLS=81 LINES=1000" };
 
-constexpr int START_ATTRIBUTE = 0x07;
-constexpr int WINDOW_ATTRIBUTE = 0x0F;
-
-// Redirected output shows no colours, but the attribute is kept so that it
-// reads back as it would on a console.
-int redirected_attribute = START_ATTRIBUTE;
-
 // The attribute in force when the program started, put back on every way out.
 WORD start_attribute = START_ATTRIBUTE;
 bool restore_registered = false;
@@ -33,12 +26,6 @@ bool restore_registered = false;
 HANDLE output_handle()
 {
     return GetStdHandle(STD_OUTPUT_HANDLE);
-}
-
-bool is_console(HANDLE handle)
-{
-    DWORD mode = 0;
-    return GetConsoleMode(handle, &mode) != 0;
 }
 
 // Flushes first: bytes still in the stdio buffer must reach the console
@@ -72,14 +59,6 @@ long read_standard_input(char* buffer, unsigned long size)
     return got > 0 ? got : 0;
 }
 
-// A row above the top of the buffer makes the call fail, leaving the cursor put.
-void move_cursor_from(COORD position, int up, int right)
-{
-    position.X = static_cast<SHORT>(position.X + right);
-    position.Y = static_cast<SHORT>(position.Y - up);
-    SetConsoleCursorPosition(output_handle(), position);
-}
-
 void run_command(const char* command)
 {
     console_flush();
@@ -104,7 +83,20 @@ BOOL WINAPI restore_on_break(DWORD)
     return FALSE;
 }
 
-void register_restore()
+}
+
+void set_terminal_attribute(int attribute)
+{
+    console_flush();
+    SetConsoleTextAttribute(output_handle(), static_cast<WORD>(attribute));
+}
+
+int terminal_attribute()
+{
+    return screen_buffer_info().wAttributes;
+}
+
+void take_console()
 {
     if (restore_registered || !output_is_terminal())
         return;
@@ -114,35 +106,11 @@ void register_restore()
     SetConsoleCtrlHandler(restore_on_break, TRUE);
 }
 
-}
-
-void set_attribute(int attribute)
+void shape_window()
 {
-    if (!output_is_terminal()) {
-        redirected_attribute = attribute & 0xFF;
-        return;
-    }
-    console_flush();
-    SetConsoleTextAttribute(output_handle(), static_cast<WORD>(attribute & 0xFF));
-}
-
-void setup_window()
-{
-    register_restore();
-    if (!output_is_terminal()) {
-        set_attribute(WINDOW_ATTRIBUTE);
-        return;
-    }
     for (const char* command : WINDOW_SETUP_COMMANDS)
         run_command(command);
     measure_screen_width(screen_buffer_info());
-}
-
-int getcolors()
-{
-    if (!output_is_terminal())
-        return redirected_attribute;
-    return screen_buffer_info().wAttributes;
 }
 
 // Blanks every cell from the first row to the cursor's row, in the current
@@ -158,33 +126,19 @@ void erase_rows_above(int rows)
     SetConsoleCursorPosition(output_handle(), first);
 }
 
-void cursor_reposition(int up, int right)
+// A row above the top of the buffer makes the call fail, leaving the cursor put.
+void move_cursor(int up, int right)
 {
-    if (output_is_terminal())
-        move_cursor_from(screen_buffer_info().dwCursorPosition, up, right);
+    COORD position = screen_buffer_info().dwCursorPosition;
+    position.X = static_cast<SHORT>(position.X + right);
+    position.Y = static_cast<SHORT>(position.Y - up);
+    SetConsoleCursorPosition(output_handle(), position);
 }
 
 void clear_terminal_screen()
 {
     run_command("CLS");
-}
-
-bool input_is_terminal()
-{
-    static const bool console = is_console(GetStdHandle(STD_INPUT_HANDLE));
-    return console;
-}
-
-bool output_is_terminal()
-{
-    static const bool console = is_console(output_handle());
-    return console;
-}
-
-// Text mode turns each "\n" into the CR LF of Windows text.
-long write_output(const char* bytes, unsigned long size)
-{
-    return _write(_fileno(stdout), bytes, static_cast<unsigned>(size));
+    screen_rows().clear();
 }
 
 // From a console keyboard, PAUSE draws the prompt row itself; piped answers
@@ -207,18 +161,6 @@ void pause_by_console()
         console_write("\n");
 }
 
-// The console's own line input edits and recalls answers.
-bool edits_answers()
-{
-    return false;
-}
-
-// Asked only while the program edits answers itself.
-bool input_within(int)
-{
-    return false;
-}
-
 // Text mode turns the console's and the pipe's CR LF into the "\n" the
 // answer reader expects.
 long read_input(char* buffer, unsigned long size)
@@ -231,12 +173,6 @@ long read_input(char* buffer, unsigned long size)
     if (input_is_terminal())
         track_console_drawing(info.dwCursorPosition);
     return got;
-}
-
-// The CRT keeps descriptors 0 to 2 for the standard streams whether or not
-// they have a handle, so no file the program opens can take their place.
-void open_missing_standard_descriptors()
-{
 }
 
 // Ctrl-C is met by the console's own handler (restore_on_break), on a thread

@@ -15,11 +15,6 @@ std::size_t utf8_length(unsigned char lead)
     return lead >= 0xC0 ? 2 : 1;
 }
 
-bool is_continuation(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 // A character cut short by a byte that cannot continue it ends before that byte.
 std::size_t character_length(std::string_view bytes)
 {
@@ -68,4 +63,14 @@ std::size_t key_length(std::string_view bytes)
     if (bytes[0] == ESCAPE)
         return escaped_key_length(bytes);
     return character_length(bytes);
+}
+
+bool is_continuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+bool is_control(unsigned char byte)
+{
+    return byte < 0x20 || byte == 0x7F;
 }

@@ -9,3 +9,9 @@
 // that key), a UTF-8 character, or else one byte. 0 when the bytes end before
 // the key does, or are empty.
 std::size_t key_length(std::string_view bytes);
+
+// Whether `byte` continues a UTF-8 character rather than starting one.
+bool is_continuation(char byte);
+
+// Whether `byte` is a control character, below the blank or DEL.
+bool is_control(unsigned char byte);

@@ -14,11 +14,6 @@ namespace {
 // column until the next character.
 constexpr LastColumn DEFERRED = LastColumn::WRAP_DEFERRED;
 
-bool is_continuation(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 std::size_t character_before(const LineEdit& e)
 {
     std::size_t k = e.cursor - 1;
@@ -139,12 +134,6 @@ constexpr std::array<Binding, 26> BINDINGS { {
     { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under },
 } };
 
-bool is_control_key(std::string_view key)
-{
-    const auto lead = static_cast<unsigned char>(key[0]);
-    return lead < 0x20 || lead == 0x7F;
-}
-
 // The template's characters after the answer's columns.
 std::string_view template_after(const LineEdit& e)
 {
@@ -234,7 +223,7 @@ EditStep edit_key(LineEdit& e, std::string_view key)
         return EditStep::ENDED;
     const auto binding = std::find_if(BINDINGS.begin(), BINDINGS.end(), [key](const Binding& b) { return b.key == key; });
     const bool typed = binding == BINDINGS.end();
-    if (typed && is_control_key(key) && key != "\t")
+    if (typed && is_control(static_cast<unsigned char>(key[0])) && key != "\t")
         return EditStep::GOING;
     if (typed && e.cursor == e.text.size()) {
         e.text.append(key);

@@ -103,11 +103,6 @@ void put_control(Place& at, char byte, int width)
     }
 }
 
-bool is_control(unsigned char byte)
-{
-    return byte < 0x20 || byte == 0x7F;
-}
-
 // An escape sequence cut short by the end of the bytes takes all of them.
 std::size_t escape_length(std::string_view bytes)
 {

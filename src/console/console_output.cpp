@@ -1,0 +1,109 @@
+// console_output.cpp -- the console layer's shared middle: the block the
+// screen's text waits in, the screen rows it follows, and the ways out.
+#include "console/console.h"
+
+#include "console/console_layers.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The screen's text waits here until a question is asked or the block is full,
+// so that a long listing reaches a pipe or a file in a few large writes.
+constexpr std::size_t OUTPUT_BLOCK_BYTES = 256 * 1024;
+std::array<char, OUTPUT_BLOCK_BYTES> output_block;
+std::size_t output_length = 0;
+bool output_lost = false;
+
+int (*way_out)() = nullptr;
+
+ScreenRows screen;
+
+// Going on with every line lost would look like success to a script, so a
+// pipe or file that refuses the text ends the program. A terminal that
+// refuses it is left alone: the user sees what is missing.
+void give_up_on_output(int error)
+{
+    if (output_is_terminal())
+        return;
+    output_lost = true;
+    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
+    std::exit(1);
+}
+
+// At most this much per write, which a long of 32 bits (Windows) still counts.
+constexpr std::size_t MOST_BYTES_PER_WRITE = std::size_t { 1 } << 30;
+
+void write_all(std::string_view bytes)
+{
+    while (!bytes.empty() && !output_lost) {
+        const long written = write_output(bytes.data(), static_cast<unsigned long>(std::min(bytes.size(), MOST_BYTES_PER_WRITE)));
+        if (written <= 0) {
+            give_up_on_output(written < 0 ? errno : EIO);
+            return;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+}
+
+void console_write(std::string_view text)
+{
+    if (output_is_terminal())
+        screen.draw(text);
+    console_write_unfollowed(text);
+}
+
+void console_write_unfollowed(std::string_view text)
+{
+    if (text.size() > output_block.size() - output_length) {
+        console_flush();
+        if (text.size() > output_block.size()) {
+            write_all(text);
+            return;
+        }
+    }
+    text.copy(output_block.data() + output_length, text.size());
+    output_length += text.size();
+}
+
+void console_write_int(int value)
+{
+    console_write(std::to_string(value));
+}
+
+void console_flush()
+{
+    const std::size_t length = output_length;
+    output_length = 0;
+    write_all({ output_block.data(), length });
+}
+
+void set_way_out(int (*save_open_work)())
+{
+    way_out = save_open_work;
+}
+
+int save_on_way_out()
+{
+    return way_out != nullptr ? way_out() : 0;
+}
+
+void end_program()
+{
+    const int status = save_on_way_out();
+    console_flush();
+    std::exit(status);
+}
+
+ScreenRows& screen_rows()
+{
+    return screen;
+}
