@@ -21,7 +21,6 @@ constexpr const char* WINDOW_SETUP_COMMANDS[] { "MODE CON: COLS=81 LINES=60", "C
 
 // The attribute in force when the program started, put back on every way out.
 WORD start_attribute = START_ATTRIBUTE;
-bool restore_registered = false;
 
 HANDLE output_handle()
 {
@@ -98,9 +97,8 @@ int terminal_attribute()
 
 void take_console()
 {
-    if (restore_registered || !output_is_terminal())
+    if (!output_is_terminal())
         return;
-    restore_registered = true;
     start_attribute = screen_buffer_info().wAttributes;
     std::atexit(restore_at_exit);
     SetConsoleCtrlHandler(restore_on_break, TRUE);
