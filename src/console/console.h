@@ -25,8 +25,9 @@ void setup_window();
 
 // The screen's text is kept in a large block and written when the block is
 // full, before every wait for input and at the end. When standard output is
-// not a terminal and refuses the text, the program says so on standard error
-// and ends with status 1.
+// not a terminal and refuses the text, the program saves the export, says so
+// on standard error and ends with status 1; when its reader went away and
+// SIGPIPE was at its default, it ends by SIGPIPE instead, saying nothing.
 void console_write(std::string_view text);
 void console_write_int(int value);
 void console_flush();
@@ -59,7 +60,8 @@ int save_on_way_out();
 // what was written and ends the program by the same signal, a stop (Ctrl-Z)
 // puts the terminal back until the program is continued, and after any
 // continue the terminal is made the program's again. Every wait for input
-// does this; long work between waits calls it from time to time.
+// and every write of the screen's block does this; long work between them
+// calls it from time to time.
 void act_on_signals();
 
 // Whether standard input and output are terminals (keys come one at a time;

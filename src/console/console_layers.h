@@ -9,7 +9,8 @@
 // 1. Each platform's standard input and output (terminal_*.cpp).
 
 // Writes up to `size` bytes to standard output, waiting while it cannot take
-// them; the count written, or -1 with errno set.
+// them; the count written, or -1 with errno set, EINTR when a termination
+// came while it waited.
 long write_output(const char* bytes, unsigned long size);
 
 // Whether more input comes within `milliseconds`.
@@ -23,6 +24,12 @@ bool edits_answers();
 // (console_output.cpp), with console_write and the ways out of console.h.
 
 ScreenRows& screen_rows();
+
+// Given once by the platform's console operations: how the signals that came
+// in are acted on, done as the screen's text goes out, and what else a write
+// that standard output refused with `error` calls for (a reader gone ends the
+// program by SIGPIPE); either may be null.
+void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int error));
 
 // Bytes that move the cursor within what the screen rows already hold (an
 // answer being edited), which they do not follow.

@@ -22,18 +22,34 @@ std::size_t output_length = 0;
 bool output_lost = false;
 
 int (*way_out)() = nullptr;
+void (*signal_acting)() = nullptr;
+void (*refusal_acting)(int) = nullptr;
+
+// Once the program is on its way out, screen text that cannot be delivered is dropped.
+bool leaving = false;
+
+void act_on_signals_now()
+{
+    if (signal_acting != nullptr)
+        signal_acting();
+}
 
 ScreenRows screen;
 
 // Going on with every line lost would look like success to a script, so a
-// pipe or file that refuses the text ends the program. A terminal that
-// refuses it is left alone: the user sees what is missing.
+// pipe or file that refuses the text ends the program, keeping the export.
+// A terminal that refuses it is left alone: the user sees what is missing.
 void give_up_on_output(int error)
 {
     if (output_is_terminal())
         return;
     output_lost = true;
+    if (leaving)
+        return;
+    if (refusal_acting != nullptr)
+        refusal_acting(error);
     std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
+    save_on_way_out();
     std::exit(1);
 }
 
@@ -44,6 +60,12 @@ void write_all(std::string_view bytes)
 {
     while (!bytes.empty() && !output_lost) {
         const long written = write_output(bytes.data(), static_cast<unsigned long>(std::min(bytes.size(), MOST_BYTES_PER_WRITE)));
+        // A termination came while the output could take nothing: the text
+        // is dropped once it is acted on.
+        if (written < 0 && errno == EINTR) {
+            act_on_signals_now();
+            return;
+        }
         if (written <= 0) {
             give_up_on_output(written < 0 ? errno : EIO);
             return;
@@ -79,8 +101,11 @@ void console_write_int(int value)
     console_write(std::to_string(value));
 }
 
+// Scripted answers are taken from the reader's buffer without a wait, so the
+// screen's blocks are where a long run learns of a signal.
 void console_flush()
 {
+    act_on_signals_now();
     const std::size_t length = output_length;
     output_length = 0;
     write_all({ output_block.data(), length });
@@ -91,8 +116,15 @@ void set_way_out(int (*save_open_work)())
     way_out = save_open_work;
 }
 
+void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int error))
+{
+    signal_acting = act_on_signals;
+    refusal_acting = act_on_refusal;
+}
+
 int save_on_way_out()
 {
+    leaving = true;
     return way_out != nullptr ? way_out() : 0;
 }
 

@@ -141,13 +141,23 @@ void redraw_screen()
     write_colours(current_attribute);
 }
 
+bool leaving = false; // a termination is being acted on
+
+// Screen text that cannot be delivered by then is dropped, not waited for.
 [[noreturn]] void end_by_signal(int signal_number)
 {
+    leaving = true;
     save_on_way_out();
     restore_terminal();
     take_default_action(signal_number);
     // Only a signal that does not end a process by default gets here.
     std::_Exit(128 + signal_number);
+}
+
+void end_if_reader_gone(int error)
+{
+    if (error == EPIPE && ends_by_broken_pipe() && !leaving)
+        end_by_signal(SIGPIPE);
 }
 
 }
@@ -166,6 +176,7 @@ int terminal_attribute()
 void take_console()
 {
     std::atexit(restore_terminal);
+    set_output_actions(act_on_signals, end_if_reader_gone);
     catch_signals();
     take_terminal();
 }
@@ -236,6 +247,8 @@ long read_input(char* buffer, unsigned long size)
 
 void act_on_signals()
 {
+    if (leaving)
+        return;
     Signals signals = take_signals();
     if (signals.stop && signals.termination == 0) {
         restore_terminal();

@@ -95,8 +95,11 @@ int terminal_attribute()
     return screen_buffer_info().wAttributes;
 }
 
+// A Windows pipe reports a reader gone as an ordinary failure, so a refused
+// write calls for nothing more.
 void take_console()
 {
+    set_output_actions(act_on_signals, nullptr);
     if (!output_is_terminal())
         return;
     start_attribute = screen_buffer_info().wAttributes;

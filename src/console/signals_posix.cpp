@@ -1,10 +1,11 @@
-// signals_posix.cpp -- signals turned into flags, and the one wait for input
-// that looks at them: a termination, Ctrl-Z, a continue and a resize.
+// signals_posix.cpp -- signals turned into flags, and the waits that look at
+// them: a termination, Ctrl-Z, a continue and a resize.
 #include "console/signals_posix.h"
 
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <poll.h>
 #include <sys/select.h>
 #include <unistd.h>
 
@@ -35,22 +36,41 @@ void note_resize(int)
     width_changed = 1;
 }
 
+void note_nothing(int)
+{
+}
+
 struct Caught {
     int signal_number;
     void (*note)(int);
 };
 
-constexpr std::array<Caught, 7> CAUGHT { {
-    { SIGINT, note_termination },
-    { SIGTERM, note_termination },
-    { SIGHUP, note_termination },
-    { SIGQUIT, note_termination },
+// A closed pipe and a file size limit fail the write that meets them, which
+// the writer handles; ending by SIGPIPE waits until the export is saved.
+constexpr std::array<Caught, 5> CAUGHT { {
     { SIGTSTP, note_stop },
     { SIGCONT, note_continue },
     { SIGWINCH, note_resize },
+    { SIGPIPE, note_nothing },
+    { SIGXFSZ, note_nothing },
 } };
 
-// The caught signals, blocked but for the wait itself, so that none comes
+// Every asynchronous signal whose default ends the process, the real-time
+// ones besides, ends the program the same way: export saved, terminal back.
+constexpr int TERMINATIONS[] {
+    SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU,
+#ifdef SIGIO
+    SIGIO,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+};
+
+// The caught signals, blocked but for the waits themselves, so that none comes
 // between looking at the flags and starting to wait.
 sigset_t caught_set;
 
@@ -59,7 +79,7 @@ bool any_flag()
     return termination_signal != 0 || stop_requested != 0 || continued != 0 || width_changed != 0;
 }
 
-// Restarting interrupted calls keeps writes whole; the wait is never restarted.
+// Restarting interrupted calls keeps writes whole; the waits are never restarted.
 void set_catcher(int signal_number, void (*note)(int))
 {
     struct sigaction action {};
@@ -69,9 +89,42 @@ void set_catcher(int signal_number, void (*note)(int))
     sigaction(signal_number, &action, nullptr);
 }
 
+void catch_unless_ignored(int signal_number, void (*note)(int))
+{
+    struct sigaction current {};
+    if (sigaction(signal_number, nullptr, &current) != 0 || current.sa_handler == SIG_IGN)
+        return;
+    set_catcher(signal_number, note);
+    sigaddset(&caught_set, signal_number);
+}
+
 timespec as_timespec(int milliseconds)
 {
     return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
+}
+
+// Waits for `descriptor` to be ready for `events`, at most `limit` when given,
+// with the caught signals let in only meanwhile. Once a termination is pending
+// it only looks: what is not ready at once is not waited for. 1 when ready, 0
+// when not, -1 when the poll itself failed.
+int wait_for_descriptor(int descriptor, short events, const timespec* limit)
+{
+    pollfd watched { descriptor, events, 0 };
+    // Ready at once, as a pipe whose reader keeps up mostly is: no signal can
+    // be missed by a wait that does not happen.
+    if (descriptor >= 0 && poll(&watched, 1, 0) > 0)
+        return 1;
+    sigset_t outside;
+    sigprocmask(SIG_BLOCK, &caught_set, &outside);
+    constexpr timespec NO_TIME {};
+    int ready = 0;
+    do
+        ready = ppoll(&watched, descriptor < 0 ? 0 : 1, termination_signal != 0 ? &NO_TIME : limit, &outside);
+    while (ready < 0 && errno == EINTR && termination_signal == 0);
+    const int error = errno;
+    sigprocmask(SIG_SETMASK, &outside, nullptr);
+    errno = error;
+    return ready > 0 ? 1 : ready < 0 && error != EINTR ? -1 : 0;
 }
 
 }
@@ -79,14 +132,17 @@ timespec as_timespec(int milliseconds)
 void catch_signals()
 {
     sigemptyset(&caught_set);
-    for (const Caught& caught : CAUGHT) {
-        struct sigaction current {};
-        sigaction(caught.signal_number, nullptr, &current);
-        if (current.sa_handler == SIG_IGN)
-            continue;
-        set_catcher(caught.signal_number, caught.note);
-        sigaddset(&caught_set, caught.signal_number);
-    }
+    for (const Caught& caught : CAUGHT)
+        catch_unless_ignored(caught.signal_number, caught.note);
+    for (int signal_number : TERMINATIONS)
+        catch_unless_ignored(signal_number, note_termination);
+    for (int signal_number = SIGRTMIN; signal_number <= SIGRTMAX; ++signal_number)
+        catch_unless_ignored(signal_number, note_termination);
+}
+
+bool ends_by_broken_pipe()
+{
+    return sigismember(&caught_set, SIGPIPE) == 1;
 }
 
 Signals take_signals()
@@ -115,6 +171,17 @@ bool wait_for_input(int milliseconds)
     sigprocmask(SIG_SETMASK, &outside, nullptr);
     // Any failure but an interruption is left for the read to report.
     return ready > 0 || (ready < 0 && error != EINTR);
+}
+
+bool wait_until_writable(int descriptor)
+{
+    return wait_for_descriptor(descriptor, POLLOUT, nullptr) != 0;
+}
+
+void sleep_watching_signals(int milliseconds)
+{
+    const timespec limit = as_timespec(milliseconds);
+    wait_for_descriptor(-1, 0, &limit);
 }
 
 void take_default_action(int signal_number)
