@@ -2,6 +2,7 @@
 #include "report/export_file.h"
 
 #include "console/console.h"
+#include "report/export_target.h"
 #include "report/report_lines.h"
 #include "text_line.h"
 
@@ -43,18 +44,36 @@ void show_file_error(std::string_view what, const std::array<char, 30>& file_nam
 
 // True when every write reached the file; else `error` holds the reason, 0
 // when none was kept. A write error of a line sticks to the stream without its
-// reason, so the reason comes from the flush at closing, or else from a failed block.
+// reason, so the reason comes from the flush at saving, or else from a failed block.
 bool close_open_file(int& error)
 {
     bool failed = std::ferror(open_file) != 0;
     error = block_write_error;
-    if (std::fclose(open_file) != 0) {
+    // Flushed apart from the closing, so that each failure keeps its own reason.
+    int saving_error = std::fflush(open_file) != 0 ? errno : 0;
+    if (std::fclose(open_file) != 0 && saving_error == 0)
+        saving_error = errno;
+    const int placing_error = put_export_in_place();
+    if (saving_error != 0 || placing_error != 0) {
         failed = true;
-        error = errno;
+        error = saving_error != 0 ? saving_error : placing_error;
     }
     open_file = nullptr;
     export_lost = export_lost || failed;
     return !failed;
+}
+
+// The saved message, or in red the failure and its reason.
+void tell_how_saving_went(bool saved, const std::array<char, 30>& file_name, int error)
+{
+    if (!saved) {
+        show_file_error("Results could not be saved to file", file_name, error);
+        return;
+    }
+    TextLine message;
+    message << "Results saved sucessfully to file '" << name_of(file_name) << "'...\n";
+    setfgcolor(COLOR_WHITE);
+    console_write(message.view());
 }
 
 }
@@ -68,7 +87,7 @@ void open_export_file(int& export_count, std::array<char, 30>& file_name, std::F
     name.view().copy(file_name.data(), file_name.size() - 1);
 
     block_write_error = 0;
-    export_file = std::fopen(file_name.data(), "w");
+    export_file = open_export_stream(file_name.data());
     if (export_file == nullptr) {
         export_lost = true;
         show_file_error("Results can not be exported to file", file_name, errno);
@@ -89,6 +108,8 @@ bool write_export(std::FILE* export_file, std::string_view bytes)
     if (std::fwrite(bytes.data(), 1, bytes.size(), export_file) == bytes.size())
         return true;
     block_write_error = errno;
+    // A write to a FIFO or device gives up when a termination comes.
+    act_on_signals();
     return false;
 }
 
@@ -98,21 +119,16 @@ void close_export_file(std::FILE*& export_file, const std::array<char, 30>& file
     const bool saved = close_open_file(error);
     export_file = nullptr;
     ClearLines(1);
-    if (!saved) {
-        show_file_error("Results could not be saved to file", file_name, error);
-        return;
-    }
-    TextLine message;
-    message << "Results saved sucessfully to file '" << name_of(file_name) << "'...\n";
-    setfgcolor(COLOR_WHITE);
-    console_write(message.view());
+    tell_how_saving_went(saved, file_name, error);
 }
 
 int save_export_on_way_out()
 {
-    int error = 0;
-    if (open_file != nullptr && !close_open_file(error))
-        show_file_error("Results could not be saved to file", open_file_name, error);
+    if (open_file != nullptr) {
+        int error = 0;
+        const bool saved = close_open_file(error);
+        tell_how_saving_went(saved, open_file_name, error);
+    }
     return export_status();
 }
 

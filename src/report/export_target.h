@@ -1,0 +1,18 @@
+// export_target.h -- where the export file's bytes go: a temporary file beside
+// its name, put in its place whole at saving, or the named file itself when
+// that is a device or a FIFO.
+#pragma once
+
+#include <cstdio>
+
+// Opens the stream the export file `name` is written through: a temporary file
+// in the same folder, created anew, when the name is free or a regular file
+// (through a symbolic link, its target's folder); else the named file itself,
+// a FIFO waiting for its reader. Null with errno set when it cannot be created.
+// One export is open at a time.
+std::FILE* open_export_stream(const char* name);
+
+// Once the stream is closed, puts the file in place under its name: cut back
+// to its last whole line, flushed to the disk and renamed over whatever had the
+// name. 0, or the reason the first failing step gave.
+int put_export_in_place();
