@@ -22,6 +22,23 @@ constexpr const char* WINDOW_SETUP_COMMANDS[] { "MODE CON: COLS=81 LINES=60", "C
 // The attribute in force when the program started, put back on every way out.
 WORD start_attribute = START_ATTRIBUTE;
 
+// The console's control events (Ctrl-C, Ctrl-Break, the window closed) come
+// on a thread of their own, which only notes them; the main path acts.
+constexpr LONG NO_EVENT = -1;
+volatile LONG control_event = NO_EVENT;
+HANDLE event_came = nullptr;  // set with control_event
+HANDLE export_saved = nullptr; // set by the main path once it has saved
+HANDLE main_thread = nullptr;
+bool leaving = false;
+
+// The system ends the process a few seconds after a close event's handler
+// was called; the save must be done well within them.
+constexpr DWORD CLOSE_WAIT_MILLISECONDS = 4000;
+
+// A console read cut short by Ctrl-C may return before the event's thread
+// has noted it; this long is waited for the note.
+constexpr DWORD EVENT_NOTE_MILLISECONDS = 200;
+
 HANDLE output_handle()
 {
     return GetStdHandle(STD_OUTPUT_HANDLE);
@@ -52,9 +69,14 @@ void track_console_drawing(COORD before)
     screen_rows().moved_down(after.Y - before.Y, after.X);
 }
 
+// A read cut short by a control event ends the program as the event asks,
+// not as an end of input.
 long read_standard_input(char* buffer, unsigned long size)
 {
+    act_on_signals();
     const int got = _read(_fileno(stdin), buffer, static_cast<unsigned>(size));
+    if (got <= 0 && WaitForSingleObject(event_came, input_is_terminal() ? EVENT_NOTE_MILLISECONDS : 0) == WAIT_OBJECT_0)
+        act_on_signals();
     return got > 0 ? got : 0;
 }
 
@@ -75,11 +97,26 @@ void restore_at_exit()
     restore_start_attribute();
 }
 
-// Called on a thread of its own; FALSE lets the default handler end the process.
-BOOL WINAPI restore_on_break(DWORD)
+// A read of a pipe that waits is cut short, so that the main path sees the
+// event. After a close event the process ends once this returns, so it waits
+// until the main path has saved.
+BOOL WINAPI note_control_event(DWORD event)
 {
-    restore_start_attribute();
-    return FALSE;
+    InterlockedCompareExchange(&control_event, static_cast<LONG>(event), NO_EVENT);
+    SetEvent(event_came);
+    CancelSynchronousIo(main_thread);
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        WaitForSingleObject(export_saved, CLOSE_WAIT_MILLISECONDS);
+    return TRUE;
+}
+
+void catch_control_events()
+{
+    event_came = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    export_saved = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &main_thread, 0, FALSE,
+        DUPLICATE_SAME_ACCESS);
+    SetConsoleCtrlHandler(note_control_event, TRUE);
 }
 
 }
@@ -100,11 +137,11 @@ int terminal_attribute()
 void take_console()
 {
     set_output_actions(act_on_signals, nullptr);
+    catch_control_events();
     if (!output_is_terminal())
         return;
     start_attribute = screen_buffer_info().wAttributes;
     std::atexit(restore_at_exit);
-    SetConsoleCtrlHandler(restore_on_break, TRUE);
 }
 
 void shape_window()
@@ -176,8 +213,15 @@ long read_input(char* buffer, unsigned long size)
     return got;
 }
 
-// Ctrl-C is met by the console's own handler (restore_on_break), on a thread
-// of its own; nothing waits for the main path here.
+// Ctrl-C, Ctrl-Break and the window closed keep the export and the colours,
+// then end the program as Ctrl-C ends a Windows program.
 void act_on_signals()
 {
+    if (control_event == NO_EVENT || leaving)
+        return;
+    leaving = true;
+    save_on_way_out();
+    restore_at_exit();
+    SetEvent(export_saved);
+    std::_Exit(static_cast<int>(STATUS_CONTROL_C_EXIT));
 }

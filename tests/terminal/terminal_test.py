@@ -35,7 +35,8 @@ QUESTIONS = [("Input:", "False", ["1", "4", "9", "Y", "N", ("form:", "192.168.1.
              ("Insert Prefix:", "The Prefix", ["28"]), ("Input: _ _", "False", ["0 0"])]
 # (before the command, signal sent at the second pause, key pressed then, status, subnets kept in the file)
 SIGNALS = [("", None, "C-c", 130, 2), ("", None, "C-\\", 131, 2), ("", signal.SIGTERM, None, 143, 2),
-           ("", signal.SIGHUP, None, 129, 2), ("trap '' HUP; ", signal.SIGHUP, "C-c", 130, 3)]
+           ("", signal.SIGHUP, None, 129, 2), ("trap '' HUP; ", signal.SIGHUP, "C-c", 130, 3),
+           ("", signal.SIGUSR1, None, 138, 2)]
 EXPORTED = (Path(__file__).resolve().parents[1] / "e2e/sessions/quick_export/Result_1.txt").read_text()
 WIDTHS = [80, 41, 300]  # columns of the terminal the refusals are tried at
 KEEPS_SCROLLBACK = True  # the rows above the program stay in the terminal's history
@@ -50,19 +51,20 @@ if PROGRAM.suffix == ".exe":
     # Where the Windows console under wine differs from what the checks expect, here and nowhere
     # else. Wine has no MODE: its refusals of the window set-up top the splash, two rows each.
     # Its PAUSE words the key prompt its own way (and leaves the cursor on the prompt's row,
-    # which the program ends itself). Attribute 7 shows in the terminal's default colour, Ctrl-C
-    # ends the program with status 0, and the console goes with the program, leaving the
-    # terminal's colours reset whatever the attribute. No key ends the input (Ctrl-Z stops wine
-    # itself): the closing answer 2 and the pause after it end the run. The splash key comes
-    # from a line, as the console gives single keys only to PAUSE. Ctrl-C keeps its old handling
-    # there; SIGTERM, SIGHUP and Ctrl-\\ are POSIX's. The console keeps the width it started with
-    # when the window is resized, so refusals are tried at that width alone. Its PAUSE passes over
-    # keys that type no character, such as the arrows: the pauses take x. Its console draws a
-    # screen of its own, with no history of the terminal's.
-    GREY, INTERRUPTED, END_OF_INPUT = "39", 0, [(CLOSING, "2"), (CLOSING + " 2", "Enter"), (PAUSE, "x")]
+    # which the program ends itself). Attribute 7 shows in the terminal's default colour, and the
+    # console goes with the program, leaving the terminal's colours reset whatever the attribute.
+    # Ctrl-C ends the program with STATUS_CONTROL_C_EXIT (0xC000013A), of which a POSIX shell sees
+    # the low byte; it is tried at the first pause, as SIGTERM, SIGHUP and Ctrl-\\ are POSIX's.
+    # No key ends the input (Ctrl-Z stops wine itself): the closing answer 2 and the pause after
+    # it end the run. The splash key comes from a line, as the console gives single keys only to
+    # PAUSE. The console keeps the width it started with when the window is resized, so refusals
+    # are tried at that width alone. Its PAUSE passes over keys that type no character, such as
+    # the arrows: the pauses take x. Its console draws a screen of its own, with no history of
+    # the terminal's.
+    GREY, INTERRUPTED, END_OF_INPUT = "39", 0x3A, [(CLOSING, "2"), (CLOSING + " 2", "Enter"), (PAUSE, "x")]
     KEEPS_SCROLLBACK = False
     SPLASH_KEY = ESCAPE_ALONE = ["Enter"]
-    PAUSE_KEYS, SIGNALS, WIDTHS = [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 0)], [81]
+    PAUSE_KEYS, SIGNALS, WIDTHS = [["x"]] * 4, [("", None, "C-c", INTERRUPTED, 1)], [81]
     REFUSED = REFUSED[:-2]  # the console's own line input keeps its own ways with these
 
     def as_drawn(text):
