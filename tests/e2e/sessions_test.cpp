@@ -85,13 +85,34 @@ TEST(ExportMishaps, UserIsToldAndTheProgramGoesOn)
     }
 }
 
-TEST(ExportFile, NewRunEmptiesAnOldFileOfTheSameName)
+void write_longer_file(const fs::path& dir) { std::ofstream(dir / "Result_1.txt") << std::string(100000, 'x'); }
+void link_to_file_in_subfolder(const fs::path& dir)
 {
-    TemporaryFolder folder;
-    std::ofstream(folder.path / "Result_1.txt") << std::string(100000, 'x');
+    fs::create_directory(dir / "kept");
+    std::ofstream(dir / "kept/report.txt") << "earlier\n";
+    fs::create_symlink("kept/report.txt", dir / "Result_1.txt");
+}
+
+// What had the name before the run: the report takes its place, and a link to a
+// regular file stays a link whose target gets the report. No temporary file is left.
+TEST(ExportFile, TakesThePlaceOfWhatHadItsName)
+{
     const fs::path session = TEST_DATA / "e2e/sessions/quick_export";
-    const ProgramRun run = run_subnetter(read_file(session / "input.txt"), folder.path);
-    EXPECT_EQ(run.files, (std::map<std::string, std::string> { { "Result_1.txt", read_file(session / "Result_1.txt") } }));
+    const std::string report = read_file(session / "Result_1.txt");
+    const std::map<std::string, std::string> only_the_report { { "Result_1.txt", report } };
+    struct Earlier {
+        void (*prepare)(const fs::path&);
+        std::map<std::string, std::string> files_left;
+    };
+    const Earlier EARLIER[] { { write_longer_file, only_the_report }, { link_to_file_in_subfolder, {} } };
+    for (const Earlier& earlier : EARLIER) {
+        TemporaryFolder folder;
+        earlier.prepare(folder.path);
+        const ProgramRun run = run_subnetter(read_file(session / "input.txt"), folder.path);
+        EXPECT_EQ(run.files, earlier.files_left);
+        EXPECT_EQ(read_file(folder.path / "Result_1.txt"), report);
+        EXPECT_EQ(fs::is_symlink(folder.path / "Result_1.txt"), earlier.files_left.empty());
+    }
 }
 
 }

@@ -1,0 +1,183 @@
+#!/usr/bin/env python3
+"""ways_out.py -- every way out keeps the export to whole lines and ends as a script expects: a signal while standard
+output or the export file takes nothing, a reader gone, a refused output, a file size limit, two runs in one folder.
+Usage: ways_out.py PATH/subnetter"""
+import os
+import resource
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+from dataclasses import dataclass
+from pathlib import Path
+
+PROGRAM = Path(sys.argv[1]).resolve()
+PATIENCE = 2  # seconds the program may take to end after a signal
+# A listing of 10.0.0.1/22 shown and exported; its export is the quick export's.
+LISTED = b"\n1 4 9 Y N\n10.0.0.1\n22\n0 0\n" + b"\n" * 20000 + b"2\n\n"
+QUICK = b"\n1 4 9 Y Y\n10.0.0.1\n22\n2\n\n"
+REFUSED = "subnetter: writing to standard output failed: "
+SAVED, TOO_LARGE = b"Results saved sucessfully to file 'Result_1.txt'", b"'Result_1.txt': File too large"
+failures = []
+
+
+def stalled_pipe(folder):
+    """A pipe nobody reads: the program's writes wait once it is full."""
+    reader, writer = os.pipe()
+    return writer, lambda: os.close(reader)
+
+
+def head_pipe(count):
+    """`| head -c COUNT`: a reader that takes COUNT bytes, then goes."""
+    def make(folder):
+        reader, writer = os.pipe()
+        def read_then_go():
+            with os.fdopen(reader, "rb") as pipe:
+                pipe.read(count)
+        thread = threading.Thread(target=read_then_go)
+        thread.start()
+        return writer, thread.join
+    return make
+
+
+def to_file(name):
+    def make(folder):
+        return os.open(folder / name, os.O_WRONLY | os.O_CREAT | os.O_TRUNC), lambda: None
+    return make
+
+
+def fifo_export(folder, reader):
+    """Result_1.txt a FIFO: without a reader the program waits in its open; a reader that takes nothing lets it
+    wait in its writes. What the reader gets is read once the program has ended."""
+    os.mkfifo(folder / "Result_1.txt")
+    if not reader:
+        return lambda: b""
+    fifo = os.open(folder / "Result_1.txt", os.O_RDONLY | os.O_NONBLOCK)
+    def rest():
+        os.set_blocking(fifo, True)
+        with os.fdopen(fifo, "rb") as pipe:
+            return pipe.read()
+    return rest
+
+
+def regular_export(folder):
+    return lambda: (folder / "Result_1.txt").read_bytes() if (folder / "Result_1.txt").exists() else b""
+
+
+@dataclass
+class Case:
+    name: str
+    answers: bytes
+    output: object  # makes (descriptor, what to do once the program has ended) in the folder
+    status: int  # the exit status, or minus the signal that ended the program
+    sent: int = 0  # the signal sent after a second
+    export: str = ""  # "fifo" without reader, "fifo read" by a reader that takes nothing; else a regular file
+    ignore_pipe: bool = False
+    size_limit: int = 0
+    errors: str = ""  # standard error
+    shown: bytes = b""  # on the screen
+    least: int = 1  # bytes the export keeps at least
+
+
+LIMIT = 2000 * 1024
+CASES = [
+    Case("SIGTERM, output a full pipe", LISTED, stalled_pipe, -signal.SIGTERM, sent=signal.SIGTERM),
+    Case("SIGINT, output a full pipe", LISTED, stalled_pipe, -signal.SIGINT, sent=signal.SIGINT),
+    Case("SIGTERM, export a FIFO without reader", QUICK, to_file("screen"), -signal.SIGTERM, sent=signal.SIGTERM,
+         export="fifo", least=0),
+    Case("SIGINT, export a FIFO nobody reads", QUICK, to_file("screen"), -signal.SIGINT, sent=signal.SIGINT,
+         export="fifo read"),
+    Case("reader gone, SIGPIPE at its default", LISTED, head_pipe(3000000), -signal.SIGPIPE, least=1000000),
+    Case("reader gone, SIGPIPE ignored", LISTED, head_pipe(3000000), 1, ignore_pipe=True,
+         errors=REFUSED + "Broken pipe\n", least=1000000),
+    Case("full device", LISTED, to_file("/dev/full"), 1, errors=REFUSED + "No space left on device\n", least=0),
+    Case("file size limit", QUICK, to_file("screen"), 1, size_limit=LIMIT, shown=TOO_LARGE, least=LIMIT - 100),
+    Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=SAVED),
+]
+
+
+def limit_file_size(size):
+    return lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (size, size))
+
+
+def run_case(case, whole):
+    with tempfile.TemporaryDirectory() as scratch:
+        folder = Path(scratch)
+        exported = fifo_export(folder, case.export == "fifo read") if case.export else regular_export(folder)
+        out, finish = case.output(folder)
+        process = subprocess.Popen([PROGRAM], cwd=folder, stdin=subprocess.PIPE, stdout=out, stderr=subprocess.PIPE,
+                                   restore_signals=not case.ignore_pipe,
+                                   preexec_fn=limit_file_size(case.size_limit) if case.size_limit else None)
+        os.close(out)
+        feeder = threading.Thread(target=feed, args=(process, case.answers))
+        feeder.start()
+        if case.sent:
+            time.sleep(1)
+            process.send_signal(case.sent)
+        try:
+            process.wait(timeout=PATIENCE if case.sent else 60)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+            failures.append(f"{case.name}: still running" + (f" {PATIENCE} s after the signal" if case.sent else ""))
+        finish()
+        feeder.join()
+        got = exported()
+        screen = (folder / "screen").read_bytes() if (folder / "screen").exists() else b""
+        problems = []
+        if process.returncode != case.status:
+            problems.append(f"status {process.returncode}, not {case.status}")
+        if process.stderr.read().decode() != case.errors:
+            problems.append("standard error differs")
+        if len(got) < case.least or got and not got.endswith(b"\n") or not whole.startswith(got):
+            problems.append(f"export of {len(got)} bytes is not whole lines of the report")
+        if case.shown not in screen:
+            problems.append(f"{case.shown!r} not on the screen")
+        left = sorted(path.name for path in folder.iterdir() if path.name not in ("Result_1.txt", "screen"))
+        if left:
+            problems.append(f"left {left}")
+        failures.extend(f"{case.name}: {problem}" for problem in problems)
+
+
+def feed(process, answers):
+    try:
+        process.stdin.write(answers)
+        process.stdin.close()
+    except BrokenPipeError:
+        pass
+
+
+def whole_report(answers):
+    with tempfile.TemporaryDirectory() as scratch:
+        subprocess.run([PROGRAM], cwd=scratch, input=answers, stdout=subprocess.DEVNULL, check=True)
+        return (Path(scratch) / "Result_1.txt").read_bytes()
+
+
+def two_runs_in_one_folder():
+    """A listing paged slowly and a quick export started meanwhile: Result_1.txt is one of the two whole reports."""
+    paged, quick = b"\n1 4 9 Y N\n192.168.1.77\n26\n0 0\n", b"\n1 4 9 Y Y\n192.168.2.1\n27\n2\n\n"
+    reports = [whole_report(paged + b"\n" * 5 + b"2\n\n"), whole_report(quick)]
+    with tempfile.TemporaryDirectory() as scratch:
+        first = subprocess.Popen([PROGRAM], cwd=scratch, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+        first.stdin.write(paged)
+        first.stdin.flush()
+        time.sleep(0.5)
+        subprocess.run([PROGRAM], cwd=scratch, input=quick, stdout=subprocess.DEVNULL, check=True)
+        for _ in range(5):
+            first.stdin.write(b"\n")
+            first.stdin.flush()
+            time.sleep(0.1)
+        first.communicate(b"2\n\n")
+        files = sorted(path.name for path in Path(scratch).iterdir())
+        if files != ["Result_1.txt"] or (Path(scratch) / "Result_1.txt").read_bytes() not in reports:
+            failures.append(f"two runs in one folder: {files}, not one whole report")
+
+
+whole = whole_report(QUICK)
+for case in CASES:
+    run_case(case, whole)
+two_runs_in_one_folder()
+print("\n".join(failures))
+sys.exit(1 if failures else 0)
