@@ -42,9 +42,12 @@ std::size_t answer_taken = 0;
 bool keys_for_pauses = false; // a pause took the last key: what follows was typed for pauses
 std::map<std::string, std::vector<std::string>> earlier_answers; // by question
 
+// Asked for every character a script's answers are taken from: the answer
+// is kept rather than asked of the platform each time.
 bool editing()
 {
-    return !reading_text && edits_answers();
+    static const bool terminal_both_ways = edits_answers();
+    return !reading_text && terminal_both_ways;
 }
 
 std::string_view buffered()

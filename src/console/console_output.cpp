@@ -74,16 +74,9 @@ void write_all(std::string_view bytes)
     }
 }
 
-}
-
-void console_write(std::string_view text)
-{
-    if (output_is_terminal())
-        screen.draw(text);
-    console_write_unfollowed(text);
-}
-
-void console_write_unfollowed(std::string_view text)
+// A long listing on screen comes here some twenty times a subnet: one copy
+// into the block, no call further in while the block has room.
+void append_to_block(std::string_view text)
 {
     if (text.size() > output_block.size() - output_length) {
         console_flush();
@@ -94,6 +87,21 @@ void console_write_unfollowed(std::string_view text)
     }
     text.copy(output_block.data() + output_length, text.size());
     output_length += text.size();
+}
+
+}
+
+void console_write(std::string_view text)
+{
+    static const bool terminal = output_is_terminal();
+    if (terminal)
+        screen.draw(text);
+    append_to_block(text);
+}
+
+void console_write_unfollowed(std::string_view text)
+{
+    append_to_block(text);
 }
 
 void console_write_int(int value)
