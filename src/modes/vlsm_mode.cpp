@@ -66,7 +66,7 @@ void ask_subnet_size(Calculation& c)
 
 // The red span that follows every size answer: the refusal when the subnet
 // would be larger than the one before it, which stays on the screen; else empty.
-bool refused_as_larger(const Calculation& c)
+bool refuse_if_larger(const Calculation& c)
 {
     const bool refused = c.prefix < c.last_prefix;
     setfgcolor(COLOR_RED);
@@ -83,7 +83,7 @@ bool refused_as_larger(const Calculation& c)
 void settle_prefix(Calculation& c)
 {
     ask_subnet_size(c);
-    while (refused_as_larger(c))
+    while (refuse_if_larger(c))
         ask_subnet_size(c);
 }
 

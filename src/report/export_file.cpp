@@ -107,7 +107,8 @@ bool write_export(std::FILE* export_file, std::string_view bytes)
 {
     if (std::fwrite(bytes.data(), 1, bytes.size(), export_file) == bytes.size())
         return true;
-    block_write_error = errno;
+    if (block_write_error == 0)
+        block_write_error = errno;
     // A write to a FIFO or device gives up when a termination comes.
     act_on_signals();
     return false;
