@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -47,11 +48,13 @@ std::optional<int> answer_command_line(int argc, char* argv[])
     const std::string_view argument = argv[1];
     if (argc == 2 && argument == "--version")
         return print(stdout, VERSION);
+    // One write for the whole help: a reader that stops at the usage line
+    // (`subnetter --help | head -1`) must not leave later pieces to a closed pipe.
     if (argc == 2 && argument == "--help") {
-        print(stdout, USAGE);
-        print(stdout, ABOUT);
-        // A failed write stays marked on the stream, so the last status tells of all three.
-        return print(stdout, MANUAL);
+        std::string help(USAGE);
+        help += ABOUT;
+        help += MANUAL;
+        return print(stdout, help);
     }
     print(stderr, USAGE);
     return 2;

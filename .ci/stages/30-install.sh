@@ -3,6 +3,8 @@
 # they are cheap: install and uninstall, a scripted session of the installed program and of
 # the one in the clone, the options, the manual page, and the README's picture made anew.
 set -euo pipefail
+# A grep here reads its input to the end (no -q): under pipefail, a reader that
+# quits at the first match would fail a writer that has more to say.
 cd "$(dirname "$0")/../.."
 repo=$PWD
 scratch=$(mktemp -d)
@@ -22,7 +24,7 @@ installed=$(cat build/install_manifest.txt)
 test -f "$HOME/.local/share/man/man1/subnetter.1"
 PATH=$HOME/.local/bin:$PATH
 test "$(as_documented 'subnetter --version')" = "subnetter $(sed -n 's/^project(subnetter VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)"
-as_documented 'subnetter --help' | grep -q '^usage: subnetter'
+as_documented 'subnetter --help' | grep '^usage: subnetter' > /dev/null
 mkdir "$scratch/installed" && cd "$scratch/installed"
 printf '\n1 4 9 Y Y\n192.168.1.77\n26\n2\n\n' | subnetter > /dev/null
 grep -q '192.168.1.192/26' Result_1.txt
@@ -37,7 +39,7 @@ as_documented 'make run' < /dev/null > /dev/null
 as_documented "printf '\\n1 4 9 Y Y\\n192.168.1.77\\n26\\n2\\n\\n' | ./build/subnetter > /dev/null"
 as_documented 'grep 192.168.1.192/26 Result_1.txt'
 rm Result_1.txt
-MANPAGER=cat man ./build/subnetter.1 | grep -q '^OPTIONS'
+MANPAGER=cat man ./build/subnetter.1 | grep '^OPTIONS' > /dev/null
 
 # The picture is the screen of this program: a change to the screen asks for `make screenshot`.
 as_documented 'make screenshot'

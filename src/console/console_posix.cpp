@@ -238,8 +238,13 @@ long read_input(char* buffer, unsigned long size)
         if (!wait_for_input(-1))
             continue;
         const ssize_t got = read(STDIN_FILENO, buffer, size);
+        const int error = errno;
+        // A wait can end with keys and a signal at once: a resize that came
+        // with the keys is measured before they are drawn.
+        act_on_signals();
         if (got >= 0)
             return static_cast<long>(got);
+        errno = error;
         if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
             return 0;
     }

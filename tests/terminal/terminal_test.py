@@ -176,6 +176,12 @@ class TerminalTest(unittest.TestCase):
     def state(process):
         return Path(f"/proc/{process}/stat").read_text().split()[2]
 
+    def resize(self, columns):
+        """The window made `columns` wide, waited for until the terminal has it: tmux passes a resize on a little
+        later, and a resize still on its way would make the next one seem done at once."""
+        self.tmux("resize-window", "-t", "0", "-x", str(columns))
+        self.wait_until(lambda: f" columns {columns};" in self.pane_settings(), f"{columns} columns")
+
     def pane_settings(self):
         tty = self.tmux("display", "-p", "-t", "0", "#{pane_tty}").strip()
         return subprocess.run(["stty", "-a", "-F", tty], capture_output=True, text=True).stdout
@@ -217,10 +223,9 @@ class TerminalTest(unittest.TestCase):
 
     def check_refusals_erase_what_was_drawn(self, columns):
         if columns != WIDTHS[0]:
-            self.tmux("resize-window", "-t", "0", "-x", "81")
+            self.resize(81)
             self.start()
-        self.tmux("resize-window", "-t", "0", "-x", str(columns))
-        self.wait_until(lambda: f" columns {columns};" in self.pane_settings(), "the new width")
+        self.resize(columns)
         self.tmux("send-keys", "-t", "0", *SPLASH_KEY)
         screens = []
         for prompt, mark, answers in QUESTIONS:
@@ -337,14 +342,12 @@ class TerminalTest(unittest.TestCase):
         screens = {}
         for first, then in (81, 40), (40, 40), (40, 81), (81, 81):
             if screens:
-                self.tmux("resize-window", "-t", "0", "-x", "81")
+                self.resize(81)
                 self.start()
-            self.tmux("resize-window", "-t", "0", "-x", str(first))
-            self.wait_until(lambda: f" columns {first};" in self.pane_settings(), "the first width")
+            self.resize(first)
             self.tmux("send-keys", "-t", "0", *SPLASH_KEY)
             self.answer("1", "4", "9", "N", ("form:", "192.168.1.77"), ("Insert Prefix:", "26"), until="Input: _ _")
-            self.tmux("resize-window", "-t", "0", "-x", str(then))
-            self.wait_until(lambda: f" columns {then};" in self.pane_settings(), "the new width")
+            self.resize(then)
             self.answer("x" * 100, "0 0", at="Input: _ _", until=PAUSE)
             screens[first, then] = self.screen().split("\n")
             self.keys("C-c")
