@@ -244,8 +244,7 @@ long read_input(char* buffer, unsigned long size)
         act_on_signals();
         if (got >= 0)
             return static_cast<long>(got);
-        errno = error;
-        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+        if (error != EAGAIN && error != EWOULDBLOCK && error != EINTR)
             return 0;
     }
 }
