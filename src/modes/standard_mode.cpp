@@ -80,7 +80,8 @@ void pause_after_subnet()
 
 // Each subnet after the first listed starts after the broadcast address of
 // the one before. The first starts at the classful network, unless the skip
-// walk has already brought the running address to a later one.
+// walk has already brought the running address to a later one. Only the
+// octets move: the walk through the subnet sets the bits from them.
 void move_to_subnet(Calculation& c)
 {
     if (c.listed_count > 0) {
@@ -89,7 +90,6 @@ void move_to_subnet(Calculation& c)
     } else if (c.subnet_index == 1) {
         move_to_classful_network(c);
     }
-    net_bits_from_octets(c);
 }
 
 void list_subnet(Calculation& c, const SectionForm& form, const SubnetNumber& number)

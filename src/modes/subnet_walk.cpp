@@ -1,16 +1,20 @@
 // subnet_walk.cpp -- the running address from a subnet's network address to its broadcast address.
 #include "modes/subnet_walk.h"
 
-void net_octets_from_bits(Calculation& c)
-{
-    for (std::size_t k = 0; k < 4; ++k)
-        c.net_octets[k] = BinaryArrayToDecimalInteger(c.net_bits[k]);
-}
+namespace {
 
 void net_bits_from_octets(Calculation& c)
 {
     for (std::size_t k = 0; k < 4; ++k)
         DecimalIntegerToBinaryArray(c.net_octets[k], c.net_bits[k]);
+}
+
+}
+
+void net_octets_from_bits(Calculation& c)
+{
+    for (std::size_t k = 0; k < 4; ++k)
+        c.net_octets[k] = BinaryArrayToDecimalInteger(c.net_bits[k]);
 }
 
 SubnetAddresses walk_subnet(Calculation& c)

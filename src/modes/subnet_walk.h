@@ -4,11 +4,11 @@
 #include "address/subnet_addresses.h"
 #include "calculation.h"
 
-// Bring one form of the running address in line with the other.
+// The running address's octets brought in line with its bits.
 void net_octets_from_bits(Calculation& calculation);
-void net_bits_from_octets(Calculation& calculation);
 
-// With the running address on a subnet's network address: the subnet's
-// addresses at the calculation's prefix. Sets gateway_octet and leaves the
-// running address, in both forms, on the broadcast address.
+// With the running address's octets on a subnet's network address (its bits
+// may lag behind): the subnet's addresses at the calculation's prefix. Sets
+// gateway_octet and leaves the running address, in both forms, on the
+// broadcast address.
 SubnetAddresses walk_subnet(Calculation& calculation);

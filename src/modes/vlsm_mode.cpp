@@ -106,7 +106,6 @@ void move_to_subnet(Calculation& c)
         auto& [d1, d2, d3, d4] = c.net_octets;
         next_address(d1, d2, d3, d4);
     }
-    net_bits_from_octets(c);
 }
 
 void report_subnet(Calculation& c)

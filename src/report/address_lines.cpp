@@ -155,8 +155,7 @@ SectionParts put_section(char* at, const SectionForm& form, const SubnetNumber& 
 {
     char* const lines = put(put_number(put(at, SUBNET_HEADING_START), number), form.heading_end);
     // Formed in place: a copy of the line ends would cost a large listing time.
-    SectionParts parts { at, put_address_lines(lines, form, addresses), nullptr, nullptr };
-    parts.rule = parts.lines.ends[parts.lines.count - 1];
-    parts.end = put(parts.rule, FILE_RULE);
+    SectionParts parts { at, put_address_lines(lines, form, addresses), nullptr };
+    parts.end = put(parts.lines.end(), FILE_RULE);
     return parts;
 }

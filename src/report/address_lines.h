@@ -61,7 +61,8 @@ struct FormedLines {
     std::array<char*, 5> ends; // the first `count` are set
     std::size_t count;
     std::size_t suffix_length;
-    std::string_view text() const { return text_between(start, ends[count - 1]); }
+    char* end() const { return ends[count - 1]; }
+    std::string_view text() const { return text_between(start, end()); }
 };
 
 // A subnet of prefix 30 has only the gateway and the last host as usable
@@ -102,11 +103,11 @@ struct SectionForm {
 // line labelled `last_label`.
 SectionForm section_form(const Calculation& calculation, std::string_view last_label);
 
-// Where put_section put each part of a section; the rule ends at `end`.
+// Where put_section put each part of a section; the rule follows the lines
+// and ends at `end`.
 struct SectionParts {
     char* heading;
     FormedLines lines;
-    char* rule;
     char* end;
 };
 

@@ -65,7 +65,7 @@ void show_address_lines(const FormedLines& lines)
 void show_section(const SectionParts& section)
 {
     if (!output_is_terminal()) {
-        console_write(text_between(section.heading, section.rule));
+        console_write(text_between(section.heading, section.lines.end()));
         return;
     }
     show_heading(text_between(section.heading, section.lines.start));
