@@ -17,16 +17,11 @@ using Octets = std::array<int, 4>;
 constexpr std::uint32_t ip(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) { return a << 24 | b << 16 | c << 8 | d; }
 std::uint32_t mask_of(int prefix) { return prefix == 0 ? 0 : ~0u << (32 - prefix); }
 
-Octets split_octets(std::uint32_t address)
-{
-    return { int(address >> 24), int(address >> 16 & 255), int(address >> 8 & 255), int(address & 255) };
-}
-
 IpBits bits_of(std::uint32_t address)
 {
     IpBits bits;
     for (std::size_t k = 0; k < 4; ++k)
-        DecimalIntegerToBinaryArray(split_octets(address)[k], bits[k]);
+        DecimalIntegerToBinaryArray(octets_of(address)[k], bits[k]);
     return bits;
 }
 
@@ -104,9 +99,9 @@ TEST(SubnetMath, NextAddressCarriesIntoEveryOctet)
 {
     for (const std::uint32_t address : { 0u, ip(192, 168, 1, 255), ip(1, 2, 255, 255), ip(10, 255, 255, 255),
              ip(254, 255, 255, 255), ip(255, 255, 255, 254) }) {
-        Octets octets = split_octets(address);
+        Octets octets = octets_of(address);
         next_address(octets[0], octets[1], octets[2], octets[3]);
-        EXPECT_EQ(octets, split_octets(address + 1));
+        EXPECT_EQ(octets, octets_of(address + 1));
     }
     int last = 255;
     // Standard output is sent to the error stream, where the exit check looks.
@@ -152,7 +147,7 @@ TEST(AddressClasses, MaskFormsFollowTheClass)
 {
     for (const auto& [letter, classful] : { std::pair { 'A', 8 }, { 'B', 16 }, { 'C', 24 } }) {
         for (int prefix = 0; prefix <= 32; ++prefix) {
-            const Octets m = split_octets(mask_of(prefix));
+            const Octets m = octets_of(mask_of(prefix));
             EXPECT_EQ(network_mask_validation_checker(letter, m[0], m[1], m[2], m[3]), prefix < classful ? 1 : 0)
                 << letter << '/' << prefix;
         }
