@@ -132,7 +132,6 @@ bool edit_answer()
     ScreenRows& screen = screen_rows();
     LineEdit edit;
     edit.prompt = screen.current_line();
-    edit.template_text = template_in(edit.prompt);
     std::vector<std::string>& answers = earlier_answers[question_asked()];
     edit.history = &answers;
     for (;;) {

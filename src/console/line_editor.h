@@ -15,7 +15,6 @@
 // the template and erased ones give its characters back.
 struct LineEdit {
     std::string prompt;
-    std::string template_text; // template_in(prompt)
     int columns = 80; // the screen's width, set again before every key
     const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
     std::string text;         // the answer
@@ -24,9 +23,6 @@ struct LineEdit {
     std::string typed;        // the answer being typed, kept while an earlier one is shown
     std::string drawn;        // what shows the last key's effect
 };
-
-// The template a prompt ends stepping back over; empty when there is none.
-std::string template_in(std::string_view prompt);
 
 enum class EditStep { GOING, TAKEN, ENDED };
 

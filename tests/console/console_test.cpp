@@ -150,7 +150,6 @@ TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
     for (const auto& [prompt, columns, keys, answer, drawn, last] : cases) {
         LineEdit edit;
         edit.prompt = prompt;
-        edit.template_text = template_in(prompt);
         edit.columns = columns;
         edit.history = &earlier;
         std::string all_drawn;
