@@ -1,6 +1,7 @@
 // ansi_escapes.h -- the few escape sequences the POSIX console writes, each named once.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // CSI (Control Sequence Introducer), ESC [, opens every sequence below.
@@ -12,6 +13,12 @@ inline constexpr char CURSOR_UP = 'A';
 inline constexpr char CURSOR_DOWN = 'B';
 inline constexpr char CURSOR_FORWARD = 'C';
 inline constexpr char CURSOR_BACK = 'D';
+
+// CSI n and one of the four letters above.
+inline std::string cursor_move(int count, char direction)
+{
+    return std::string(CSI).append(std::to_string(count)).append(1, direction);
+}
 
 // CUP (Cursor Position) with no arguments: the top left corner.
 inline constexpr std::string_view CURSOR_HOME = "\x1b[H";

@@ -32,13 +32,6 @@ int rows_scrolled = 0; // rows the screen scrolled up since its last clear, as l
 struct termios original_mode;
 bool modes_taken = false;
 
-void write_cursor_move(int count, char direction)
-{
-    console_write(CSI);
-    console_write_int(count);
-    console_write(std::string_view(&direction, 1));
-}
-
 void write_colours(int attribute)
 {
     console_write(CSI);
@@ -200,7 +193,7 @@ void erase_rows_above(int rows)
         return;
     }
     if (rows > 0)
-        write_cursor_move(rows, CURSOR_UP);
+        console_write(cursor_move(rows, CURSOR_UP));
     console_write("\r");
     console_write(ERASE_TO_SCREEN_END);
 }
@@ -208,9 +201,9 @@ void erase_rows_above(int rows)
 void move_cursor(int up, int right)
 {
     if (up != 0)
-        write_cursor_move(up > 0 ? up : -up, up > 0 ? CURSOR_UP : CURSOR_DOWN);
+        console_write(cursor_move(std::abs(up), up > 0 ? CURSOR_UP : CURSOR_DOWN));
     if (right != 0)
-        write_cursor_move(right > 0 ? right : -right, right > 0 ? CURSOR_FORWARD : CURSOR_BACK);
+        console_write(cursor_move(std::abs(right), right > 0 ? CURSOR_FORWARD : CURSOR_BACK));
 }
 
 void clear_terminal_screen()

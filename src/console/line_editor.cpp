@@ -179,20 +179,15 @@ Place on_screen(Place at, int columns, bool just_written)
     return just_written ? Place { at.row, columns - 1 } : Place { at.row + 1, 0 };
 }
 
-void append_count(std::string& out, int count, char direction)
-{
-    out.append(CSI).append(std::to_string(count)).push_back(direction);
-}
-
 void append_move(std::string& out, Place from, Place to)
 {
     if (to.row != from.row)
-        append_count(out, std::abs(to.row - from.row), to.row < from.row ? CURSOR_UP : CURSOR_DOWN);
+        out.append(cursor_move(std::abs(to.row - from.row), to.row < from.row ? CURSOR_UP : CURSOR_DOWN));
     if (to.column == from.column)
         return;
     out.push_back('\r');
     if (to.column > 0)
-        append_count(out, to.column, CURSOR_FORWARD);
+        out.append(cursor_move(to.column, CURSOR_FORWARD));
 }
 
 // The answer's rows drawn again from its first character, the cursor put back.
