@@ -103,28 +103,28 @@ timespec as_timespec(int milliseconds)
     return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
 }
 
-// Waits for `descriptor` to be ready for `events`, at most `limit` when given,
-// with the caught signals let in only meanwhile. Once a termination is pending
-// it only looks: what is not ready at once is not waited for. 1 when ready, 0
-// when not, -1 when the poll itself failed.
-int wait_for_descriptor(int descriptor, short events, const timespec* limit)
+// Waits until `descriptor` is ready for `events` or reports a failure (a
+// negative descriptor never is), at most `limit` when given, with the caught
+// signals let in only meanwhile. Once a termination is pending it only looks:
+// what is not ready at once is not waited for.
+bool wait_for_descriptor(int descriptor, short events, const timespec* limit)
 {
     pollfd watched { descriptor, events, 0 };
     // Ready at once, as a pipe whose reader keeps up mostly is: no signal can
     // be missed by a wait that does not happen.
-    if (descriptor >= 0 && poll(&watched, 1, 0) > 0)
-        return 1;
+    if (poll(&watched, 1, 0) > 0)
+        return true;
     sigset_t outside;
     sigprocmask(SIG_BLOCK, &caught_set, &outside);
     constexpr timespec NO_TIME {};
     int ready = 0;
     do
-        ready = ppoll(&watched, descriptor < 0 ? 0 : 1, termination_signal != 0 ? &NO_TIME : limit, &outside);
+        ready = ppoll(&watched, 1, termination_signal != 0 ? &NO_TIME : limit, &outside);
     while (ready < 0 && errno == EINTR && termination_signal == 0);
     const int error = errno;
     sigprocmask(SIG_SETMASK, &outside, nullptr);
-    errno = error;
-    return ready > 0 ? 1 : ready < 0 && error != EINTR ? -1 : 0;
+    // Any failure but an interruption is left for the write to report.
+    return ready > 0 || (ready < 0 && error != EINTR);
 }
 
 }
@@ -175,7 +175,7 @@ bool wait_for_input(int milliseconds)
 
 bool wait_until_writable(int descriptor)
 {
-    return wait_for_descriptor(descriptor, POLLOUT, nullptr) != 0;
+    return wait_for_descriptor(descriptor, POLLOUT, nullptr);
 }
 
 void sleep_watching_signals(int milliseconds)
