@@ -318,16 +318,15 @@ void read_one_character()
         end_of_input();
 }
 
+// The key is one character as the splash takes it, then the rest of its line;
+// at a terminal the key is no character of a line, so that rest is nothing.
 void read_pause_key()
 {
     discard_rest_of_line();
     if (pauses_by_console()) {
         pause_by_console();
-    } else if (editing()) {
-        take_key_for_pause();
     } else {
-        if (take() == END_OF_INPUT)
-            end_of_input();
+        read_one_character();
         discard_rest_of_line();
     }
 }
