@@ -86,15 +86,10 @@ void run_command(const char* command)
     std::system(command);
 }
 
-void restore_start_attribute()
-{
-    SetConsoleTextAttribute(output_handle(), start_attribute);
-}
-
 void restore_at_exit()
 {
     console_flush();
-    restore_start_attribute();
+    SetConsoleTextAttribute(output_handle(), start_attribute);
 }
 
 // A read of a pipe that waits is cut short, so that the main path sees the
