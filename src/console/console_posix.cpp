@@ -95,13 +95,11 @@ void take_terminal()
 // process group has it now) and colours, with the screen's text written first.
 void restore_terminal()
 {
+    if (output_is_terminal())
+        console_write(COLOURS_RESET);
     console_flush();
     if (modes_taken && !in_background())
         tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
-    if (output_is_terminal()) {
-        console_write(COLOURS_RESET);
-        console_flush();
-    }
 }
 
 // After a stop, however it came: the program's modes and colour again. From
