@@ -1,8 +1,11 @@
-// ansi_escapes.h -- the few escape sequences the POSIX console writes, each named once.
+// ansi_escapes.h -- the escape sequences the POSIX console writes, and the ESC
+// that starts them and the sequences of keys, each named once.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+inline constexpr char ESCAPE = '\x1b';
 
 // CSI (Control Sequence Introducer), ESC [, opens every sequence below.
 inline constexpr std::string_view CSI = "\x1b[";

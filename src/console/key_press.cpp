@@ -1,9 +1,9 @@
 // key_press.cpp -- one key press told apart from the next in raw terminal input.
 #include "console/key_press.h"
 
-namespace {
+#include "console/ansi_escapes.h"
 
-constexpr char ESCAPE = '\x1b';
+namespace {
 
 // UTF-8: the lead byte tells how many bytes the character has.
 std::size_t utf8_length(unsigned char lead)

@@ -2,6 +2,7 @@
 // rows their texts take at a width.
 #include "console/screen_rows.h"
 
+#include "console/ansi_escapes.h"
 #include "console/key_press.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr char ESCAPE = '\x1b';
 constexpr int TAB_STOP = 8;
 
 // Past this many bytes since the clear, the oldest lines go: they have long
