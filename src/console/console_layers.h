@@ -27,8 +27,8 @@ ScreenRows& screen_rows();
 
 // Given once by the platform's console operations: how the signals that came
 // in are acted on, done as the screen's text goes out, and what else a write
-// that standard output refused with `error` calls for (a reader gone ends the
-// program by SIGPIPE); either may be null.
+// that standard output refused with `error` calls for before the program is on
+// its way out (a reader gone ends it by SIGPIPE); either may be null.
 void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int error));
 
 // Bytes that move the cursor within what the screen rows already hold (an

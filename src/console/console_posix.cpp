@@ -147,7 +147,7 @@ bool leaving = false; // a termination is being acted on
 
 void end_if_reader_gone(int error)
 {
-    if (error == EPIPE && ends_by_broken_pipe() && !leaving)
+    if (error == EPIPE && ends_by_broken_pipe())
         end_by_signal(SIGPIPE);
 }
 
