@@ -350,7 +350,7 @@ class TerminalTest(unittest.TestCase):
             self.resize(then)
             self.answer("x" * 100, "0 0", at="Input: _ _", until=PAUSE)
             screens[first, then] = self.screen().split("\n")
-            self.keys("C-c")
+            self.keys("C-c", until="$")  # ended before the window changes again
         for first, then in (81, 40), (40, 81):
             rows = min(len(screens[first, then]), len(screens[then, then]))
             self.assertEqual(screens[first, then][-rows:], screens[then, then][-rows:])
