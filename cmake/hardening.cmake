@@ -1,12 +1,25 @@
 # hardening.cmake -- the flags that make every build of the program harder to
 # take over through a memory fault: Debian's own set for the Debian package, the
 # MinGW-w64 counterparts for subnetter.exe, the same protections spelt out for
-# every other build (make run, the tests).
+# every other build (make run, the tests). A _FORTIFY_SOURCE that the builder's
+# flags define (a packager's -D_FORTIFY_SOURCE=3, say) is theirs to keep.
+string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
+if("${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${build_type}}" MATCHES "_FORTIFY_SOURCE")
+  set(fortify)
+elseif(WIN32)
+  set(fortify -D_FORTIFY_SOURCE=2)
+else()
+  # The checked string functions need the optimiser, so a debugging build
+  # (the sanitizers' among them) goes without; a value a compiler sets by
+  # default gives way to this one.
+  set(fortify $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE> $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+endif()
+
 if(WIN32)
   # The stack checks and the checked string functions come from libssp, linked
   # statically like the rest. The PE header asks Windows for a high-entropy
   # random load address and for data that is never executed (ASLR and DEP).
-  add_compile_options(-fstack-protector-strong -D_FORTIFY_SOURCE=2)
+  add_compile_options(-fstack-protector-strong ${fortify})
   add_link_options(-fstack-protector-strong LINKER:--dynamicbase,--high-entropy-va,--nxcompat)
 elseif(SUBNETTER_DEBIAN_PACKAGE)
   # Asked of dpkg-buildflags, so the package follows Debian's choice of the day
@@ -33,16 +46,16 @@ elseif(SUBNETTER_DEBIAN_PACKAGE)
   add_compile_options(${debian_CPPFLAGS} ${debian_CXXFLAGS} -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
   add_link_options(${debian_LDFLAGS})
 else()
-  # The checked string functions need the optimiser, so a debugging build
-  # (the sanitizers' among them) goes without; a value a compiler sets by
-  # default gives way to this one.
-  add_compile_options(-fstack-protector-strong
-    $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE> $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  add_compile_options(-fstack-protector-strong ${fortify})
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_compile_options(-fcf-protection)
   endif()
   set(CMAKE_POSITION_INDEPENDENT_CODE ON)
   include(CheckPIESupported)
   check_pie_supported()
-  add_link_options(LINKER:-z,relro LINKER:-z,now)
+  # Read-only relocations bound at start are ELF's; a Mach-O linker has no
+  # such switch (its constant data is read-only already) and zig's ignores it.
+  if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+  endif()
 endif()

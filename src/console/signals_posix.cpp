@@ -59,14 +59,11 @@ constexpr std::array<Caught, 5> CAUGHT { {
 // ones besides, ends the program the same way: export saved, terminal back.
 constexpr int TERMINATIONS[] {
     SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU,
-#ifdef SIGIO
-    SIGIO,
-#endif
-#ifdef SIGPWR
-    SIGPWR,
-#endif
+#if SUBNETTER_HAVE_SYSTEM_V_SIGNALS
+    SIGIO, SIGPWR,
 #ifdef SIGSTKFLT
     SIGSTKFLT,
+#endif
 #endif
 };
 
@@ -98,6 +95,22 @@ void catch_unless_ignored(int signal_number, void (*note)(int))
     sigaddset(&caught_set, signal_number);
 }
 
+// Waits for `watched` with the signal mask `during` in force only meanwhile.
+int wait_with_mask(pollfd& watched, const timespec* limit, const sigset_t* during)
+{
+#if SUBNETTER_HAVE_PPOLL
+    return ppoll(&watched, 1, limit, during);
+#else
+    // Only writability is waited for here; the program's descriptors are few
+    // and low, within what an fd_set holds.
+    fd_set writable;
+    FD_ZERO(&writable);
+    if (watched.fd >= 0)
+        FD_SET(watched.fd, &writable);
+    return pselect(watched.fd + 1, nullptr, &writable, nullptr, limit, during);
+#endif
+}
+
 timespec as_timespec(int milliseconds)
 {
     return { milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L };
@@ -119,7 +132,7 @@ bool wait_for_descriptor(int descriptor, short events, const timespec* limit)
     constexpr timespec NO_TIME {};
     int ready = 0;
     do
-        ready = ppoll(&watched, 1, termination_signal != 0 ? &NO_TIME : limit, &outside);
+        ready = wait_with_mask(watched, termination_signal != 0 ? &NO_TIME : limit, &outside);
     while (ready < 0 && errno == EINTR && termination_signal == 0);
     const int error = errno;
     sigprocmask(SIG_SETMASK, &outside, nullptr);
@@ -136,8 +149,10 @@ void catch_signals()
         catch_unless_ignored(caught.signal_number, caught.note);
     for (int signal_number : TERMINATIONS)
         catch_unless_ignored(signal_number, note_termination);
+#if SUBNETTER_HAVE_REALTIME_SIGNALS
     for (int signal_number = SIGRTMIN; signal_number <= SIGRTMAX; ++signal_number)
         catch_unless_ignored(signal_number, note_termination);
+#endif
 }
 
 bool ends_by_broken_pipe()

@@ -29,6 +29,7 @@ OutputKind output_kind()
     return S_ISFIFO(status.st_mode) ? OutputKind::PIPE : OutputKind::OTHER;
 }
 
+#if SUBNETTER_HAVE_PIPE_SIZE
 // What a pipe takes without making the writer wait: its pages that the bytes
 // not yet read cannot be in, counting them as if each page held only half a
 // page of them (writes of uneven sizes leave pages partly filled), less two
@@ -44,6 +45,14 @@ std::size_t pipe_room()
     const long free_pages = capacity / page - 2 * ((unread + page - 1) / page) - 2;
     return free_pages > 0 ? std::max<std::size_t>(static_cast<std::size_t>(free_pages * page), PIPE_BUF) : PIPE_BUF;
 }
+#else
+// Where a pipe cannot be asked its size, PIPE_BUF bytes, which a wait for room
+// always lets through whole.
+std::size_t pipe_room()
+{
+    return PIPE_BUF;
+}
+#endif
 
 }
 

@@ -85,10 +85,28 @@ int close_descriptor(void* cookie)
     return close(descriptor_of(cookie));
 }
 
-std::FILE* stream_of_named(int descriptor)
+#if SUBNETTER_HAVE_FOPENCOOKIE
+std::FILE* stream_over(void* cookie)
 {
     const cookie_io_functions_t functions { nullptr, write_waiting, nullptr, close_descriptor };
-    std::FILE* stream = fopencookie(reinterpret_cast<void*>(static_cast<std::intptr_t>(descriptor)), "w", functions);
+    return fopencookie(cookie, "w", functions);
+}
+#else
+// funopen, of macOS and the BSDs, counts the bytes in an int.
+int write_waiting_counted(void* cookie, const char* bytes, int size)
+{
+    return static_cast<int>(write_waiting(cookie, bytes, static_cast<std::size_t>(size)));
+}
+
+std::FILE* stream_over(void* cookie)
+{
+    return funopen(cookie, nullptr, write_waiting_counted, nullptr, close_descriptor);
+}
+#endif
+
+std::FILE* stream_of_named(int descriptor)
+{
+    std::FILE* stream = stream_over(reinterpret_cast<void*>(static_cast<std::intptr_t>(descriptor)));
     if (stream == nullptr)
         close(descriptor);
     return stream;
