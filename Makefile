@@ -43,7 +43,7 @@ install: build
 # wherever that was, and nothing of another DESTDIR's install.
 uninstall:
 	@test -f $(MANIFEST) || { echo "nothing was installed from $(BUILD) with DESTDIR='$(DESTDIR)'" >&2; exit 1; }
-	while IFS= read -r path; do rm -f "$$path" && echo "removed $$path"; done < $(MANIFEST)
+	while IFS= read -r path || [ -n "$$path" ]; do rm -f "$$path" && echo "removed $$path"; done < $(MANIFEST)
 	rm -f $(MANIFEST)
 
 # The README's picture: the typical calculation on a terminal, from the built program.

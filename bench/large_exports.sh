@@ -21,6 +21,10 @@
 # Disk: one more run of each until the bytes are on the disk (sync, and dd
 # with conv=fdatasync), which measures the disk as much as the program.
 # Checks the /30 file against an independent generator, then deletes every big file.
+#
+# Besides POSIX's tools it needs bash 5, GNU time (its -f) and GNU coreutils'
+# dd (iflag=count_bytes), sync (--data) and sha256sum: on macOS and the BSDs,
+# from their coreutils and gtime packages, named as here first in PATH.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 folder="${1:-$repo/build-bench/run}"
@@ -35,15 +39,16 @@ done
 # The folder is named absolutely for the runs, which work inside it; realpath needs it to exist.
 mkdir -p "$folder"
 folder="$(realpath "$folder")"
-free_kib=$(df --output=avail -k "$folder" | tail -1)
+free_kib=$(df -Pk "$folder" | awk 'NR == 2 { print $4 }')
 [ "$free_kib" -gt 5000000 ] || { echo "need about 5 GB free in $folder" >&2; exit 1; }
 
-cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSUBNETTER_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target subnetter >/dev/null
+cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j "$(getconf _NPROCESSORS_ONLN)" --target subnetter >/dev/null
 subnetter="$build/subnetter"
 cd "$folder"
 trap 'rm -f "$folder"/Result_*.txt "$folder"/dd.out "$folder"/screen.out "$folder"/time.out "$folder"/*answers.txt "$folder"/check.out' EXIT
 
+size_of() { wc -c < "$1" | tr -d ' '; }
 elapsed_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }'; }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -57,8 +62,8 @@ run_program() { # [disk|both] [ANSWERS]
   [ "${1:-}" = disk ] && [ -e Result_1.txt ] && sync --data Result_1.txt
   seconds=$(elapsed_since "$start")
   read -r user peak_kib < time.out
-  if [ "${1:-}" = both ]; then bytes=$(( $(stat -c %s Result_1.txt) + $(stat -c %s screen.out) ))
-  elif [ -e Result_1.txt ]; then bytes=$(stat -c %s Result_1.txt); else bytes=$(stat -c %s screen.out); fi
+  if [ "${1:-}" = both ]; then bytes=$(( $(size_of Result_1.txt) + $(size_of screen.out) ))
+  elif [ -e Result_1.txt ]; then bytes=$(size_of Result_1.txt); else bytes=$(size_of screen.out); fi
 }
 
 # dd writing `bytes` bytes into a fresh file; sets dd_seconds.
@@ -120,13 +125,14 @@ listing() { # prefix [export]
   rm -f Result_*.txt screen.out
 }
 
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(df --output=fstype "$folder" | tail -1) on $(df --output=source "$folder" | tail -1); $pairs pairs"
+cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo 2>/dev/null || uname -m)
+echo "machine: $(getconf _NPROCESSORS_ONLN) cores, $cpu, folder on $(df -P "$folder" | awk 'NR == 2 { print $1 }'); $pairs pairs"
 quick_export 30
 echo "independent check of the /30 file:"
 python3 "$repo/bench/independent_export.py" 10.0.0.1 30 Result_1.txt > check.out
 read -r size sum < check.out
 tail -2 check.out
-echo "size $( [ "$(stat -c %s Result_1.txt)" = "$size" ] && echo matches || echo DIFFERS )"
+echo "size $( [ "$(size_of Result_1.txt)" = "$size" ] && echo matches || echo DIFFERS )"
 echo "sha256 $( [ "$(sha256sum < Result_1.txt | cut -d' ' -f1)" = "$sum" ] && echo matches || echo DIFFERS )"
 quick_export 22
 quick_export 26

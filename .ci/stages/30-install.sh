@@ -20,7 +20,7 @@ as_documented() {
 # Installed for one account, found and run there, then removed again: nothing stays.
 export HOME=$scratch/home
 as_documented 'make install PREFIX=$HOME/.local'
-installed=$(cat build/install_manifest.txt)
+installed=$(cat build/installs/manifest.txt)
 test -f "$HOME/.local/share/man/man1/subnetter.1"
 PATH=$HOME/.local/bin:$PATH
 test "$(as_documented 'subnetter --version')" = "subnetter $(sed -n 's/^project(subnetter VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)"
@@ -33,6 +33,16 @@ as_documented 'make uninstall'
 for path in $installed; do
   [ ! -e "$path" ] || { echo "left behind: $path"; exit 1; }
 done
+
+# A packager's staged install beside a real one: each uninstall removes its own
+# files, never the other's, and one without an install of its own refuses.
+make install PREFIX="$scratch/usr" > /dev/null
+make install PREFIX="$scratch/usr" DESTDIR="$scratch/stage" > /dev/null
+make uninstall DESTDIR="$scratch/stage" > /dev/null
+test -f "$scratch/usr/bin/subnetter" && test ! -e "$scratch/stage$scratch/usr/bin/subnetter"
+if make uninstall DESTDIR="$scratch/other" 2> /dev/null; then echo "uninstall of nothing did not refuse"; exit 1; fi
+make uninstall > /dev/null
+test ! -e "$scratch/usr/bin/subnetter"
 
 # The clone's own program, at the end of its input, and scripted as the README shows it.
 as_documented 'make run' < /dev/null > /dev/null

@@ -9,7 +9,7 @@ runs=${FUZZ_RUNS:-500000}
 sanitizers="address,undefined -fno-sanitize-recover=all"
 warnings="-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Werror"
 
-cmake -S . -B $build -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUBNETTER_TESTS=OFF \
+cmake -S . -B $build -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,$sanitizers"
 cmake --build $build -j "$(nproc)" --target subnetter_core
 clang++ -std=c++20 -g -O1 $warnings -fsanitize=fuzzer,$sanitizers -Isrc \

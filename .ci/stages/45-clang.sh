@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 export CC=clang CXX=clang++
 
-make test BUILD=build-clang
+.ci/every_test_ran make test BUILD=build-clang
 
 # GoogleTest is built from its sources with libc++ too: the packaged library is
 # made for GCC's C++ library.
@@ -14,4 +14,4 @@ cmake -S . -B $build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUBNETTER_WERROR=ON \
   -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++ \
   -DSUBNETTER_GOOGLETEST_SOURCE=/usr/src/googletest
 cmake --build $build -j "$(nproc)"
-ctest --test-dir $build --output-on-failure --no-tests=error -j "$(nproc)"
+.ci/every_test_ran ctest --test-dir $build --output-on-failure --no-tests=error -j "$(nproc)"

@@ -24,6 +24,15 @@ for umask in 077 002; do
   cmp "$deb" build-package-umask-$umask/"$(basename "$deb")"
 done
 sha256sum "$deb" "$zip"
+
+# A packager's build: no -Werror (Debian's -Werror=format-security is its own
+# choice), and a _FORTIFY_SOURCE level in the packager's flags is kept.
+for build in build-package build-windows; do
+  if grep -E -- '-Werror( |$)' $build/CMakeFiles/subnetter.dir/flags.make; then echo "$build has -Werror"; exit 1; fi
+done
+cmake -S . -B build-fortify -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=3 > /dev/null
+grep -o -- '-[UD]_FORTIFY_SOURCE[=0-9]*' build-fortify/CMakeFiles/subnetter.dir/flags.make | sort -u | tr '\n' ' ' > build-fortify/levels
+[ "$(cat build-fortify/levels)" = "-D_FORTIFY_SOURCE=3 " ] || { echo "the packager's level was changed: $(cat build-fortify/levels)"; exit 1; }
 export WINEDEBUG=-all WINEPREFIX="$PWD/build-windows/wine-prefix"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -13,6 +13,12 @@ import unicodedata
 import unittest
 from pathlib import Path
 
+from machine_needs import skip_unless, tmux_version
+
+# The program's process is found as the child of the window's shell in /proc.
+skip_unless([(sys.version_info >= (3, 11), "Python 3.11 or later (unittest's enterContext)"),
+             (tmux_version() >= (2, 9), "tmux 2.9 or later (resize-window)"),
+             (Path(f"/proc/{os.getpid()}/task/{os.getpid()}/children").exists(), "/proc/PID/task/TID/children")])
 *LAUNCHER, PROGRAM = shlex.split(sys.argv.pop(1))
 PROGRAM = Path(PROGRAM).resolve()
 EXPECTED = Path(__file__).resolve().parent / "expected"

@@ -15,6 +15,8 @@ import termios
 import time
 from pathlib import Path
 
+from machine_needs import skip_unless
+
 PROGRAM = Path(sys.argv[1]).resolve()
 RECORD = sys.argv[2:] == ["--record"]
 SESSIONS = sorted(path.parent for path in (Path(__file__).resolve().parents[1] / "e2e/sessions").glob("*/terminal.bytes"))
@@ -23,7 +25,11 @@ ROWS, COLUMNS, PATIENCE = 60, 81, 60  # PATIENCE: seconds a whole session may ta
 # The program waits for a key asleep in pselect6(1, ..., no time limit) or in read(0, ...): by machine, the
 # call's number and the arguments it is told by in /proc/PID/syscall.
 WAITS = {"x86_64": {"270": {0: "0x1", 4: "0x0"}, "0": {0: "0x0"}},
-         "aarch64": {"72": {0: "0x1", 4: "0x0"}, "63": {0: "0x0"}}}[os.uname().machine]
+         "aarch64": {"72": {0: "0x1", 4: "0x0"}, "63": {0: "0x0"}}}
+skip_unless([(sys.version_info >= (3, 9), "Python 3.9 or later (os.waitstatus_to_exitcode)"),
+             (os.uname().machine in WAITS, f"a known system call table ({os.uname().machine} is not x86_64 or aarch64)"),
+             (Path("/proc/self/syscall").exists(), "/proc/PID/syscall")])
+WAITS = WAITS[os.uname().machine]
 
 
 def has_bytes(descriptor):
