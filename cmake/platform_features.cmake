@@ -6,7 +6,7 @@
 include(CheckCXXSymbolExists)
 include(CheckCXXSourceCompiles)
 
-option(SUBNETTER_LINUX_EXTRAS "Use ppoll, the pipe's free room, the real-time signals and System V's SIGIO and SIGPWR where found" ON)
+option(SUBNETTER_LINUX_EXTRAS "Use ppoll, the pipe's free room, fopencookie, the real-time signals and System V's SIGIO and SIGPWR where found" ON)
 
 set(subnetter_features)
 if(WIN32)
@@ -14,19 +14,26 @@ if(WIN32)
 endif()
 
 # A FIFO or device export file is written through a stream of the program's
-# own: glibc, musl and FreeBSD make one with fopencookie, macOS and the BSDs
-# with funopen.
+# own: fopencookie (glibc, musl, FreeBSD) makes one, BSD's funopen (macOS, the
+# BSDs; on Linux, libbsd's) the same from the same write function. Without the
+# Linux extras funopen is taken where found, so that CI runs it too.
 check_cxx_symbol_exists(fopencookie "cstdio" SUBNETTER_FOUND_FOPENCOOKIE)
-if(NOT SUBNETTER_FOUND_FOPENCOOKIE)
-  check_cxx_symbol_exists(funopen "cstdio" SUBNETTER_FOUND_FUNOPEN)
-  if(NOT SUBNETTER_FOUND_FUNOPEN)
-    message(FATAL_ERROR "The C library has neither fopencookie nor funopen, which a FIFO or device export file is written through")
-  endif()
+check_cxx_symbol_exists(funopen "cstdio" SUBNETTER_FOUND_FUNOPEN)
+if(NOT SUBNETTER_FOUND_FUNOPEN)
+  set(CMAKE_REQUIRED_LIBRARIES bsd)
+  check_cxx_symbol_exists(funopen "bsd/stdio.h" SUBNETTER_FOUND_LIBBSD)
+  unset(CMAKE_REQUIRED_LIBRARIES)
 endif()
-if(SUBNETTER_FOUND_FOPENCOOKIE)
-  list(APPEND subnetter_features SUBNETTER_HAVE_FOPENCOOKIE=1)
+set(subnetter_feature_libraries)
+if(SUBNETTER_FOUND_FOPENCOOKIE AND (SUBNETTER_LINUX_EXTRAS OR NOT (SUBNETTER_FOUND_FUNOPEN OR SUBNETTER_FOUND_LIBBSD)))
+  list(APPEND subnetter_features SUBNETTER_HAVE_FOPENCOOKIE=1 SUBNETTER_HAVE_LIBBSD=0)
+elseif(SUBNETTER_FOUND_FUNOPEN)
+  list(APPEND subnetter_features SUBNETTER_HAVE_FOPENCOOKIE=0 SUBNETTER_HAVE_LIBBSD=0)
+elseif(SUBNETTER_FOUND_LIBBSD)
+  list(APPEND subnetter_features SUBNETTER_HAVE_FOPENCOOKIE=0 SUBNETTER_HAVE_LIBBSD=1)
+  set(subnetter_feature_libraries bsd)
 else()
-  list(APPEND subnetter_features SUBNETTER_HAVE_FOPENCOOKIE=0)
+  message(FATAL_ERROR "The C library has neither fopencookie nor funopen, which a FIFO or device export file is written through")
 endif()
 
 if(SUBNETTER_LINUX_EXTRAS)

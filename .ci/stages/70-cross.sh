@@ -31,7 +31,7 @@ cross_build aarch64-macos -DBUILD_TESTING=OFF
 must_say build-aarch64-macos/subnetter "Mach-O 64-bit arm64 executable"
 
 cross_build x86_64-linux-musl -DSUBNETTER_GOOGLETEST_SOURCE=/usr/src/googletest
-must_say build-x86_64-linux-musl/subnetter "statically linked"
+must_say build-x86_64-linux-musl/subnetter "static-pie linked"
 .ci/every_test_ran ctest --test-dir build-x86_64-linux-musl --label-regex emulated --output-on-failure --no-tests=error -j "$jobs" </dev/null
 python3 tests/e2e/ways_out.py build-x86_64-linux-musl/subnetter </dev/null
 sha256sum build-x86_64-macos/subnetter build-aarch64-macos/subnetter build-x86_64-linux-musl/subnetter

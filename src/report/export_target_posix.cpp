@@ -13,6 +13,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#if SUBNETTER_HAVE_LIBBSD
+#include <bsd/stdio.h>
+#endif
 
 namespace {
 
@@ -57,6 +61,11 @@ std::size_t piece_length(bool pipe, const char* bytes, std::size_t size)
     return PIPE_BUF;
 }
 
+// Why a write to the named file fell short, told again by the stream's close:
+// musl's stream takes a short count for no failure at all, where glibc's and
+// the BSDs' mark the stream failed.
+int short_write_error = 0;
+
 // The stream's writes to the named file: each waits while the file takes
 // nothing, and fails (EINTR) once a termination came.
 ssize_t write_waiting(void* cookie, const char* bytes, std::size_t size)
@@ -77,12 +86,18 @@ ssize_t write_waiting(void* cookie, const char* bytes, std::size_t size)
             break;
         }
     }
+    if (done < size && short_write_error == 0)
+        short_write_error = errno;
     return static_cast<ssize_t>(done);
 }
 
 int close_descriptor(void* cookie)
 {
-    return close(descriptor_of(cookie));
+    const int closed = close(descriptor_of(cookie));
+    if (short_write_error == 0)
+        return closed;
+    errno = std::exchange(short_write_error, 0);
+    return -1;
 }
 
 #if SUBNETTER_HAVE_FOPENCOOKIE
