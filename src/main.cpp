@@ -6,6 +6,7 @@
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "dialogs/address_entry.h"
+#include "dialogs/choice_entry.h"
 #include "dialogs/mask_entry.h"
 #include "dialogs/prefix_derivation.h"
 #include "menu/options_menu.h"
@@ -122,7 +123,7 @@ void finish_calculation(Calculation& c)
     setfgcolor(COLOR_GREEN);
     console_write("\nPress any 'Char' to EXIT/SAVE or '1' to RESET: ");
     setfgcolor(COLOR_WHITE);
-    c.first_choice = keep_low_16_bits(read_token().value);
+    c.first_choice = keep_low_16_bits(read_token({ "closing" }).value);
     if (c.export_answer == YES) {
         close_export_file(c.export_file, c.file_name);
         setfgcolor(COLOR_WHITE);

@@ -12,8 +12,10 @@
 #include <cctype>
 #include <climits>
 #include <initializer_list>
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,8 +25,6 @@ constexpr int END_OF_INPUT = -1;
 // The bytes of one key arrive together; a lone ESC is told from the start of
 // a sequence by nothing following it within this time.
 constexpr int KEY_REST_MILLISECONDS = 100;
-
-constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
 
 // Every byte read from standard input and not yet taken.
 std::array<char, 1 << 16> buffer;
@@ -40,7 +40,12 @@ bool inside_line = false;    // the last character taken was not a line end
 std::string answer;
 std::size_t answer_taken = 0;
 bool keys_for_pauses = false; // a pause took the last key: what follows was typed for pauses
-std::map<std::string, std::vector<std::string>> earlier_answers; // by question
+std::map<std::string, std::vector<std::string>, std::less<>> earlier_answers; // by question
+
+// The question being read, and its template until an answer is typed over it:
+// after an empty answer the next is typed on the row below, where there is none.
+Question asked;
+std::string_view template_left;
 
 // Asked for every character a script's answers are taken from: the answer
 // is kept rather than asked of the platform each time.
@@ -107,13 +112,16 @@ void drop_keys_typed_for_pauses()
         buffer_start = buffer_end;
 }
 
-// The prompt row and the row above it, as shown, the refusal marker left out.
-std::string question_asked()
+std::vector<std::string>& answers_to(std::string_view question)
 {
-    std::string row = without_escapes(screen_rows().current_line());
-    if (row.starts_with("False "))
-        row.erase(0, 6);
-    return without_escapes(screen_rows().line_before_current()) + row;
+    const auto found = earlier_answers.find(question);
+    return found != earlier_answers.end() ? found->second : earlier_answers[std::string(question)];
+}
+
+void ask(const Question& question)
+{
+    asked = question;
+    template_left = question.answer_template;
 }
 
 void remember(std::vector<std::string>& answers, const std::string& text)
@@ -132,7 +140,8 @@ bool edit_answer()
     ScreenRows& screen = screen_rows();
     LineEdit edit;
     edit.prompt = screen.current_line();
-    std::vector<std::string>& answers = earlier_answers[question_asked()];
+    edit.answer_template = std::exchange(template_left, {});
+    std::vector<std::string>& answers = answers_to(asked.name);
     edit.history = &answers;
     for (;;) {
         edit.columns = screen.width();
@@ -248,8 +257,9 @@ bool scan_number(int& field)
 // Runs a pattern of %d conversions joined by `separator` ('.' must match, ' '
 // is a blank skip that the next %d does anyway), then discards the rest of the
 // line. Returns the number of fields converted, as scanf does.
-int scan_pattern(std::initializer_list<int*> fields, char separator)
+int scan_pattern(const Question& question, std::initializer_list<int*> fields, char separator)
 {
+    ask(question);
     if (!skip_blanks())
         end_of_input();
     int converted = 0;
@@ -278,8 +288,9 @@ void take_key_for_pause()
 
 }
 
-Token read_token()
+Token read_token(const Question& question)
 {
+    ask(question);
     if (!skip_blanks())
         end_of_input();
     Token token { static_cast<char>(peek()), 0 };
@@ -295,19 +306,19 @@ std::int16_t keep_low_16_bits(int value)
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<unsigned>(value) & 0xFFFFu));
 }
 
-int read_number(int& value)
+int read_number(const Question& question, int& value)
 {
-    return scan_pattern({ &value }, ' ');
+    return scan_pattern(question, { &value }, ' ');
 }
 
-int read_two_numbers(int& first, int& second)
+int read_two_numbers(const Question& question, int& first, int& second)
 {
-    return scan_pattern({ &first, &second }, ' ');
+    return scan_pattern(question, { &first, &second }, ' ');
 }
 
-int read_dotted_numbers(int& first, int& second, int& third, int& fourth)
+int read_dotted_numbers(const Question& question, int& first, int& second, int& third, int& fourth)
 {
-    return scan_pattern({ &first, &second, &third, &fourth }, '.');
+    return scan_pattern(question, { &first, &second, &third, &fourth }, '.');
 }
 
 void read_one_character()
@@ -331,11 +342,11 @@ void read_pause_key()
     }
 }
 
-void SystemPause()
+void pause_for_key(std::string_view key_prompt)
 {
     const bool own_prompt = !pauses_by_console();
     if (own_prompt)
-        console_write(PAUSE_PROMPT);
+        console_write(key_prompt);
     read_pause_key();
     if (own_prompt)
         console_write("\n");

@@ -134,23 +134,11 @@ constexpr std::array<Binding, 26> BINDINGS { {
     { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under },
 } };
 
-// The template the prompt ends stepping back over; empty when there is none.
-std::string template_in(std::string_view prompt)
-{
-    const std::string shown = without_escapes(prompt);
-    const std::size_t last_drawn = shown.find_last_not_of('\b');
-    if (last_drawn == std::string::npos)
-        return {};
-    const std::size_t steps = shown.size() - 1 - last_drawn;
-    return steps > last_drawn + 1 ? std::string() : shown.substr(last_drawn + 1 - steps, steps);
-}
-
 // The template's characters after the answer's columns.
-std::string template_after(const LineEdit& e)
+std::string_view template_after(const LineEdit& e)
 {
-    const std::string shown = template_in(e.prompt);
     const auto answer_columns = static_cast<std::size_t>(place_after(e.text, 1 << 30, DEFERRED).column);
-    return shown.substr(std::min(answer_columns, shown.size()));
+    return e.answer_template.substr(std::min(answer_columns, e.answer_template.size()));
 }
 
 Place place_of(const LineEdit& e, std::string_view after_prompt)
@@ -198,9 +186,9 @@ void redraw(LineEdit& e, const LineEdit& before)
         append_move(e.drawn, on_screen(cursor_place(before), e.columns, at_end(before)), on_screen(start, e.columns, false));
     if (!before.text.empty() || !template_after(before).empty())
         e.drawn.append(ERASE_TO_SCREEN_END);
-    const std::string rest = template_after(e);
+    const std::string_view rest = template_after(e);
     e.drawn.append(e.text).append(rest);
-    const Place end = place_of(e, e.text + rest);
+    const Place end = place_after(rest, e.columns, DEFERRED, place_of(e, e.text));
     if (cursor_place(e) != end)
         append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor_place(e), e.columns, false));
 }

@@ -10,11 +10,12 @@
 #include <vector>
 
 // All of one answer's editing. The prompt is what its row shows before the
-// answer, as drawn: when it ends stepping back over a template (the binary
-// form's "________.________" and 35 backspaces), typed characters overwrite
-// the template and erased ones give its characters back.
+// answer, as drawn; when the question has a template (the binary form's
+// "________.________"), the prompt ends stepping back over it, typed
+// characters overwrite it and erased ones give its characters back.
 struct LineEdit {
     std::string prompt;
+    std::string_view answer_template;
     int columns = 80; // the screen's width, set again before every key
     const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
     std::string text;         // the answer

@@ -128,18 +128,6 @@ Place place_after(std::string_view bytes, int width, LastColumn last_column, Pla
     return at;
 }
 
-std::string without_escapes(std::string_view bytes)
-{
-    std::string text;
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
-        if (bytes[k] == ESCAPE)
-            k += escape_length(bytes.substr(k)) - 1;
-        else
-            text.push_back(bytes[k]);
-    }
-    return text;
-}
-
 void ScreenRows::set_width(int new_columns, LastColumn last_column)
 {
     columns = std::max(new_columns, 2);
@@ -225,11 +213,6 @@ int ScreenRows::rows_since_clear() const
 std::string_view ScreenRows::current_line() const
 {
     return line(line_starts.size() - 1);
-}
-
-std::string_view ScreenRows::line_before_current() const
-{
-    return line_starts.size() < 2 ? std::string_view() : line(line_starts.size() - 2);
 }
 
 void ScreenRows::drop_oldest_lines()

@@ -33,9 +33,6 @@ struct Place {
 // starts no valid character 1), "\n", "\r", "\b", tabs, escape sequences (no room).
 Place place_after(std::string_view bytes, int width, LastColumn last_column, Place from = {});
 
-// The text with its escape sequences left out.
-std::string without_escapes(std::string_view bytes);
-
 class ScreenRows {
 public:
     void set_width(int columns, LastColumn last_column);
@@ -62,7 +59,6 @@ public:
     int rows_since_clear() const;
 
     std::string_view current_line() const;
-    std::string_view line_before_current() const;
     // Everything drawn since the clear that is still shown, to draw it again.
     std::string_view shown() const { return drawn; }
 

@@ -54,7 +54,7 @@ void ip_decimal_input(int& octet1, int& octet2, int& octet3, int& octet4,
         setfgcolor(COLOR_GREEN);
         console_write("\nPlease insert an IPv4 Address in decimal form: ");
         setfgcolor(COLOR_WHITE);
-        read_dotted_numbers(octet1, octet2, octet3, octet4);
+        read_dotted_numbers({ "decimal address" }, octet1, octet2, octet3, octet4);
         if (address_accepted(octet1, octet2, octet3, octet4))
             break;
         show_rejection(octet1, octet2, octet3, octet4);

@@ -46,7 +46,7 @@ bool read_binary_groups(std::string_view prompt, int& value1, int& value2, int& 
     setfgcolor(COLOR_WHITE);
     console_write(ENTRY_TEMPLATE);
     // Each group is read as a decimal integer whose digits are the bits.
-    read_dotted_numbers(value1, value2, value3, value4);
+    read_dotted_numbers({ prompt, GROUPS }, value1, value2, value3, value4);
     BinaryIntegerSplitterToBinaryArray(value1, bits1);
     BinaryIntegerSplitterToBinaryArray(value2, bits2);
     BinaryIntegerSplitterToBinaryArray(value3, bits3);

@@ -5,6 +5,7 @@
 #include "console/answer_reader.h"
 #include "console/console.h"
 #include "dialogs/binary_entry.h"
+#include "dialogs/choice_entry.h"
 #include "dialogs/prefix_derivation.h"
 #include "text_line.h"
 
@@ -83,7 +84,7 @@ void prefix_from_mask_decimal(int& subnets, int& hosts, int& class_host_bits, in
         setfgcolor(COLOR_GREEN);
         console_write("Insert Network Mask: ");
         setfgcolor(COLOR_WHITE);
-        read_dotted_numbers(mask1, mask2, mask3, mask4);
+        read_dotted_numbers({ "decimal mask" }, mask1, mask2, mask3, mask4);
         ClearLines(refused ? REJECTION_BLOCK_ROWS + 1 : 1);
         refused = !mask_accepted(class_letter, mask1, mask2, mask3, mask4);
         if (!refused)

@@ -3,6 +3,7 @@
 
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "dialogs/choice_entry.h"
 #include "text_line.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ void ask_until_accepted(std::string_view prompt, int& field, char class_letter, 
         setfgcolor(COLOR_GREEN);
         console_write(prompt);
         setfgcolor(COLOR_WHITE);
-        read_number(field);
+        read_number({ prompt }, field);
         ClearLines(refused ? 3 : 1);
         setfgcolor(COLOR_RED);
         const std::string_view message = check(field, limits);

@@ -1,7 +1,7 @@
 // options_menu.cpp -- the five questions that open every calculation.
 #include "menu/options_menu.h"
 
-#include "console/choice_reader.h"
+#include "dialogs/choice_entry.h"
 #include "console/console.h"
 #include "text_line.h"
 
@@ -53,14 +53,14 @@ void options_menu(Answer& first_choice, Answer& prefix_method, Answer& mode, Ans
     console_write("To insert:");
     setfgcolor(COLOR_WHITE);
     console_write(INPUT_FORM_ROWS);
-    read_choice(first_choice, { DECIMAL_FORM, BINARY_FORM });
+    read_choice({ "input form" }, first_choice, { DECIMAL_FORM, BINARY_FORM });
     ClearLines(1);
     console_write(PREFIX_METHOD_ROWS);
-    read_choice(prefix_method,
+    read_choice({ "prefix method" }, prefix_method,
         { DEFAULT_PREFIX, TYPED_PREFIX, PREFIX_FROM_HOSTS, PREFIX_FROM_SUBNETS, MASK_DECIMAL, MASK_BINARY });
     ClearLines(1);
     console_write(MODE_ROWS);
-    read_choice(mode, { STANDARD_MODE, VLSM_MODE });
+    read_choice({ "mode" }, mode, { STANDARD_MODE, VLSM_MODE });
     ClearLines(1);
     export_answer = yes_or_no(EXPORT_OPTION);
     ClearLines(1);

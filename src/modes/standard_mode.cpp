@@ -4,6 +4,7 @@
 #include "address/subnet_math.h"
 #include "console/answer_reader.h"
 #include "console/console.h"
+#include "dialogs/choice_entry.h"
 #include "modes/quick_export.h"
 #include "modes/subnet_walk.h"
 #include "report/address_lines.h"
@@ -19,6 +20,10 @@ namespace {
 constexpr std::string_view RANGE_INSTRUCTIONS =
     "# Please set the range of the Sub Networks: Press 'START' 'SPACE' 'END'\n"
     "  Decription:  To see all the Sub Networks: Press   '0'   'SPACE'  '0'\n\n";
+
+// The range is typed over "_ _", the prompt stepping back to its first place.
+constexpr std::string_view RANGE_PROMPT = "Input: _ _\b\b\b";
+constexpr Question RANGE_QUESTION { "range", RANGE_PROMPT.substr(7, 3) };
 
 // Title bar (3), total and its empty row (2), instructions (3), prompt row (1).
 constexpr int SELECTION_DIALOG_ROWS = 9;
@@ -40,9 +45,9 @@ void select_range(Calculation& c)
     console_write(RANGE_INSTRUCTIONS);
     for (;;) {
         setfgcolor(COLOR_WHITE);
-        console_write("Input: _ _\b\b\b");
+        console_write(RANGE_PROMPT);
         setfgcolor(COLOR_WHITE);
-        if (range_accepted(c, read_two_numbers(c.range_start, c.range_end)))
+        if (range_accepted(c, read_two_numbers(RANGE_QUESTION, c.range_start, c.range_end)))
             break;
         ClearLines(1);
         setfgcolor(COLOR_RED);

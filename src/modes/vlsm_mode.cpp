@@ -3,7 +3,7 @@
 
 #include "address/subnet_math.h"
 #include "console/answer_reader.h"
-#include "console/choice_reader.h"
+#include "dialogs/choice_entry.h"
 #include "console/console.h"
 #include "dialogs/prefix_derivation.h"
 #include "modes/subnet_walk.h"
@@ -45,14 +45,14 @@ void ask_pass_answer(Calculation& c)
     setfgcolor(COLOR_WHITE);
     console_write(PASS_MENU_ROWS);
     if (c.vlsm_pass == 1) {
-        read_choice(c.prefix_method, { NEW_PREFIX, MAX_HOSTS });
+        read_choice({ "first pass" }, c.prefix_method, { NEW_PREFIX, MAX_HOSTS });
         ClearLines(3);
         return;
     }
     TextLine previous;
     previous << "           # Previous Settings   : Press '3'         Note: Prefix " << c.last_prefix << '\n';
     console_write(previous.view());
-    read_choice(c.prefix_method, { NEW_PREFIX, MAX_HOSTS, PREVIOUS_SETTINGS });
+    read_choice({ "later pass" }, c.prefix_method, { NEW_PREFIX, MAX_HOSTS, PREVIOUS_SETTINGS });
     ClearLines(4);
 }
 
@@ -139,7 +139,7 @@ void ask_to_continue(Calculation& c)
     setfgcolor(COLOR_WHITE);
     console_write("Press any 'Char' to Continue or '1' to STOP: ");
     setfgcolor(COLOR_WHITE);
-    c.prefix_method = keep_low_16_bits(read_token().value);
+    c.prefix_method = keep_low_16_bits(read_token({ "continue" }).value);
     ClearLines(1);
 }
 

@@ -15,15 +15,17 @@
 
 namespace {
 
+constexpr Question ANY { "any" };
+
 TEST(AnswerReader, EachTokenAnswersOneQuestionWithItsAtoiValue)
 {
     use_text_as_input("01 2x\t+1 -7 3abc abc - 99999999999 -99999999999 -2147483648 -2147483649 2147483648\r\n"
                       "65537 65545\r\nno\r\n");
     for (int expected : { 1, 2, 1, -7, 3, 0, 0, INT_MAX, INT_MIN, INT_MIN, INT_MIN, INT_MAX })
-        EXPECT_EQ(read_token().value, expected);
+        EXPECT_EQ(read_token(ANY).value, expected);
     for (int expected : { 1, 9 }) // menu fields keep the low 16 bits
-        EXPECT_EQ(keep_low_16_bits(read_token().value), expected);
-    EXPECT_EQ(read_token().first, 'n');
+        EXPECT_EQ(keep_low_16_bits(read_token(ANY).value), expected);
+    EXPECT_EQ(read_token(ANY).first, 'n');
 }
 
 TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
@@ -43,21 +45,21 @@ TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
         use_text_as_input(input);
         std::array<int, 4> read { K, K, K, K };
         // fields 1: "%d", 2: "%d %d", 4: "%d.%d.%d.%d".
-        EXPECT_EQ(fields == 1 ? read_number(read[0]) : fields == 2 ? read_two_numbers(read[0], read[1])
-                                                                    : read_dotted_numbers(read[0], read[1], read[2], read[3]),
+        EXPECT_EQ(fields == 1 ? read_number(ANY, read[0]) : fields == 2 ? read_two_numbers(ANY, read[0], read[1])
+                                                                    : read_dotted_numbers(ANY, read[0], read[1], read[2], read[3]),
             converted) << text;
         EXPECT_EQ(read, values) << text;
-        EXPECT_EQ(read_token().first, 'Z') << "left over from " << text;
+        EXPECT_EQ(read_token(ANY).first, 'Z') << "left over from " << text;
     }
 }
 
 TEST(AnswerReader, PauseTakesTheRestOfABegunLineThenOneOfItsOwn)
 {
     use_text_as_input("1 rest of line\n\nany key\nZ\n"); // the first key is Enter alone
-    EXPECT_EQ(read_token().value, 1);
+    EXPECT_EQ(read_token(ANY).value, 1);
     read_pause_key();
     read_pause_key();
-    EXPECT_EQ(read_token().first, 'Z');
+    EXPECT_EQ(read_token(ANY).first, 'Z');
 }
 
 // Bytes as a terminal sends them, and how many the first key takes; 0 while it is incomplete.
@@ -117,7 +119,6 @@ TEST(ScreenRows, CountTheRecentLinesAndForgetThem)
     EXPECT_EQ(screen.rows_up_to(1), 2);
     screen.clear();
     EXPECT_EQ(screen.rows_up_to(2), 2);
-    EXPECT_EQ(without_escapes("\x1b[92;40mInput: \x1b[97;40m_ _\b\x1b[0m"), "Input: _ _\b");
 }
 
 struct EditCase {
@@ -150,6 +151,8 @@ TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
     for (const auto& [prompt, columns, keys, answer, drawn, last] : cases) {
         LineEdit edit;
         edit.prompt = prompt;
+        const std::size_t back = prompt.find('\b'); // a prompt steps back only over a template
+        edit.answer_template = prompt.substr(0, back == std::string_view::npos ? 0 : back);
         edit.columns = columns;
         edit.history = &earlier;
         std::string all_drawn;

@@ -14,13 +14,14 @@ namespace {
 
 constexpr std::size_t MOST_READS = 16;
 constexpr int UNTOUCHED = -12345;
+constexpr Question ANY { "any" };
 
 void check(bool holds) { if (!holds) std::abort(); }
 
 // A token's value saturates: its sign always follows the token's own.
 void check_token()
 {
-    const auto [first, value] = read_token();
+    const auto [first, value] = read_token(ANY);
     const bool unsigned_number = first == '+' || (first >= '0' && first <= '9');
     check(first == '-' ? value <= 0 : unsigned_number ? value >= 0 : value == 0);
 }
@@ -29,9 +30,9 @@ void check_token()
 template <int FIELDS> void check_numbers()
 {
     int f[4] = { UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED };
-    const int converted = FIELDS == 1 ? read_number(f[0])
-        : FIELDS == 2                 ? read_two_numbers(f[0], f[1])
-                                      : read_dotted_numbers(f[0], f[1], f[2], f[3]);
+    const int converted = FIELDS == 1 ? read_number(ANY, f[0])
+        : FIELDS == 2                 ? read_two_numbers(ANY, f[0], f[1])
+                                      : read_dotted_numbers(ANY, f[0], f[1], f[2], f[3]);
     check(converted >= 0 && converted <= FIELDS);
     for (int k = converted; k < 4; ++k)
         check(f[k] == UNTOUCHED);

@@ -1,13 +1,15 @@
-// choice_reader.cpp -- questions answered by one of a few numbers, or by yes or no.
-#include "console/choice_reader.h"
+// choice_entry.cpp -- questions answered by one of a few numbers, or by yes or
+// no, and the key pause.
+#include "dialogs/choice_entry.h"
 
-#include "console/answer_reader.h"
 #include "console/console.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
+
+constexpr std::string_view PAUSE_PROMPT = "Press any key to continue . . . ";
 
 void write_input_prompt()
 {
@@ -27,11 +29,11 @@ void mark_refused_answer()
 
 }
 
-void read_choice(std::int16_t& field, std::initializer_list<int> accepted)
+void read_choice(const Question& question, std::int16_t& field, std::initializer_list<int> accepted)
 {
     for (;;) {
         write_input_prompt();
-        field = keep_low_16_bits(read_token().value);
+        field = keep_low_16_bits(read_token(question).value);
         if (std::find(accepted.begin(), accepted.end(), field) != accepted.end())
             return;
         mark_refused_answer();
@@ -46,9 +48,14 @@ bool read_yes_no(std::string_view option_line)
     setfgcolor(COLOR_WHITE);
     for (;;) {
         write_input_prompt();
-        const int answer = std::tolower(static_cast<unsigned char>(read_token().first));
+        const int answer = std::tolower(static_cast<unsigned char>(read_token({ option_line }).first));
         if (answer == 'y' || answer == 'n')
             return answer == 'y';
         mark_refused_answer();
     }
+}
+
+void SystemPause()
+{
+    pause_for_key(PAUSE_PROMPT);
 }
