@@ -130,6 +130,48 @@ void remember(std::vector<std::string>& answers, const std::string& text)
         answers.push_back(text);
 }
 
+// The answer being edited, for the console to draw again or leave as drawn.
+LineEdit* edit_shown = nullptr;
+
+void draw_edit(void (*draw)(LineEdit&))
+{
+    if (edit_shown == nullptr)
+        return;
+    edit_shown->columns = screen_rows().width();
+    draw(*edit_shown);
+    console_write_unfollowed(edit_shown->drawn);
+}
+
+void draw_edit_again()
+{
+    draw_edit(draw_answer);
+}
+
+// The answer stays as drawn, and what follows it starts on the row below.
+void leave_edit()
+{
+    draw_edit(leave_answer);
+    if (edit_shown == nullptr)
+        return;
+    screen_rows().typed(edit_shown->text);
+    console_write_unfollowed("\n");
+    edit_shown = nullptr;
+}
+
+// Keys until the answer is taken (true) or the input ends (false).
+bool take_keys(LineEdit& edit)
+{
+    for (;;) {
+        edit.columns = screen_rows().width();
+        const EditStep step = edit_key(edit, take_key());
+        console_write_unfollowed(edit.drawn);
+        if (step == EditStep::REPAINT)
+            repaint_screen();
+        if (step == EditStep::TAKEN || step == EditStep::ENDED)
+            return step == EditStep::TAKEN;
+    }
+}
+
 // One line typed at the terminal, drawn after the question; false at end of input.
 bool edit_answer()
 {
@@ -143,17 +185,12 @@ bool edit_answer()
     edit.answer_template = std::exchange(template_left, {});
     std::vector<std::string>& answers = answers_to(asked.name);
     edit.history = &answers;
-    for (;;) {
-        edit.columns = screen.width();
-        const std::string_view key = take_key();
-        const EditStep step = key.empty() ? EditStep::ENDED : edit_key(edit, key);
-        console_write_unfollowed(edit.drawn);
-        input_ended = step == EditStep::ENDED;
-        if (input_ended)
-            return false;
-        if (step == EditStep::TAKEN)
-            break;
-    }
+    set_answer_drawing(draw_edit_again, leave_edit);
+    edit_shown = &edit;
+    input_ended = !take_keys(edit);
+    edit_shown = nullptr;
+    if (input_ended)
+        return false;
     screen.typed(edit.text);
     console_write_unfollowed("\n");
     remember(answers, edit.text);

@@ -35,6 +35,15 @@ void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int err
 // answer being edited), which they do not follow.
 void console_write_unfollowed(std::string_view bytes);
 
+// Given by the answer reader while an answer is edited: the answer drawn
+// again once the screen was, and the answer left as drawn with the cursor on
+// the row below, on a way out.
+void set_answer_drawing(void (*draw_again)(), void (*leave)());
+void draw_answer_again();
+
+// The closing words of a way out start a row of their own.
+void start_closing_row();
+
 // 3. Each platform's console operations (console_posix.cpp, console_windows.cpp);
 // those that draw are asked only where standard output is a terminal.
 
@@ -52,6 +61,10 @@ void erase_rows_above(int rows);
 
 // A blank screen, the cursor at its top left, the screen rows cleared.
 void clear_terminal_screen();
+
+// The screen since its last clear drawn again, as much of it as the screen
+// holds, then the answer being edited.
+void repaint_screen();
 
 // Up by `up` rows (down when negative) and right by `right` columns.
 void move_cursor(int up, int right);

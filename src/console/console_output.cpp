@@ -24,6 +24,8 @@ bool output_lost = false;
 int (*way_out)() = nullptr;
 void (*signal_acting)() = nullptr;
 void (*refusal_acting)(int) = nullptr;
+void (*answer_drawing)() = nullptr;
+void (*answer_leaving)() = nullptr;
 
 // Once the program is on its way out, screen text that cannot be delivered is dropped.
 bool leaving = false;
@@ -128,6 +130,26 @@ void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int err
 {
     signal_acting = act_on_signals;
     refusal_acting = act_on_refusal;
+}
+
+void set_answer_drawing(void (*draw_again)(), void (*leave)())
+{
+    answer_drawing = draw_again;
+    answer_leaving = leave;
+}
+
+void draw_answer_again()
+{
+    if (answer_drawing != nullptr)
+        answer_drawing();
+}
+
+void start_closing_row()
+{
+    if (answer_leaving != nullptr)
+        answer_leaving();
+    if (screen.cursor_column() > 0)
+        console_write("\n");
 }
 
 int save_on_way_out()

@@ -102,14 +102,15 @@ void restore_terminal()
         tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
 }
 
-// After a stop, however it came: the program's modes and colour again. From
-// the background this waits for the foreground, as at start.
+// After a stop, however it came: the program's modes, and its screen drawn
+// again over what the shell wrote meanwhile. From the background this waits
+// for the foreground, as at start.
 void resume_terminal()
 {
     if (modes_taken)
         apply_raw_input();
     if (output_is_terminal())
-        write_colours(current_attribute);
+        repaint_screen();
     console_flush();
 }
 
@@ -122,22 +123,14 @@ void measure_screen()
     screen_height = std::max<int>(size.ws_row, 1);
 }
 
-// What the screen shows since its last clear, drawn again from the top.
-void redraw_screen()
-{
-    console_write_unfollowed(CURSOR_HOME);
-    console_write_unfollowed(ERASE_SCREEN);
-    console_write_unfollowed(screen_rows().shown());
-    rows_scrolled = 0;
-    write_colours(current_attribute);
-}
-
 bool leaving = false; // a termination is being acted on
 
 // Screen text that cannot be delivered by then is dropped, not waited for.
 [[noreturn]] void end_by_signal(int signal_number)
 {
     leaving = true;
+    if (output_is_terminal())
+        start_closing_row();
     save_on_way_out();
     restore_terminal();
     take_default_action(signal_number);
@@ -151,6 +144,24 @@ void end_if_reader_gone(int error)
         end_by_signal(SIGPIPE);
 }
 
+}
+
+// Lines that took rows no longer on the screen come after blank rows, so that
+// the cursor's row stays where the lines below it are known to be.
+void repaint_screen()
+{
+    const int rows_above = screen_rows().rows_since_clear();
+    const ScreenRows::Tail tail = screen_rows().shown_within(screen_height - 1);
+    const int blank_rows = std::max(std::min(rows_above - tail.rows, screen_height - 1 - tail.rows), 0);
+    console_write_unfollowed(CURSOR_HOME);
+    console_write_unfollowed(ERASE_SCREEN);
+    if (blank_rows > 0)
+        console_write_unfollowed(cursor_move(blank_rows, CURSOR_DOWN));
+    console_write_unfollowed(tail.colours);
+    console_write_unfollowed(tail.text);
+    rows_scrolled = std::max(rows_above - (screen_height - 1), 0);
+    write_colours(current_attribute);
+    draw_answer_again();
 }
 
 void set_terminal_attribute(int attribute)
@@ -187,21 +198,21 @@ void erase_rows_above(int rows)
     const int cursor_row = screen_rows().rows_since_clear() + rows;
     rows_scrolled = std::max(rows_scrolled, cursor_row - (screen_height - 1));
     if (rows_scrolled > 0 && rows > cursor_row - rows_scrolled) {
-        redraw_screen();
+        repaint_screen();
         return;
     }
     if (rows > 0)
-        console_write(cursor_move(rows, CURSOR_UP));
-    console_write("\r");
-    console_write(ERASE_TO_SCREEN_END);
+        console_write_unfollowed(cursor_move(rows, CURSOR_UP));
+    console_write_unfollowed("\r");
+    console_write_unfollowed(ERASE_TO_SCREEN_END);
 }
 
 void move_cursor(int up, int right)
 {
     if (up != 0)
-        console_write(cursor_move(std::abs(up), up > 0 ? CURSOR_UP : CURSOR_DOWN));
+        console_write_unfollowed(cursor_move(std::abs(up), up > 0 ? CURSOR_UP : CURSOR_DOWN));
     if (right != 0)
-        console_write(cursor_move(std::abs(right), right > 0 ? CURSOR_FORWARD : CURSOR_BACK));
+        console_write_unfollowed(cursor_move(std::abs(right), right > 0 ? CURSOR_FORWARD : CURSOR_BACK));
 }
 
 void clear_terminal_screen()
@@ -225,7 +236,8 @@ void pause_by_console()
 long read_input(char* buffer, unsigned long size)
 {
     for (;;) {
-        act_on_signals();
+        // What acting on a continue drew again is shown before the wait.
+        console_flush();
         if (!wait_for_input(-1))
             continue;
         const ssize_t got = read(STDIN_FILENO, buffer, size);
@@ -254,8 +266,8 @@ void act_on_signals()
     }
     if (signals.termination != 0)
         end_by_signal(signals.termination);
-    if (signals.resumed)
-        resume_terminal();
     if (signals.resized)
         measure_screen();
+    if (signals.resumed)
+        resume_terminal();
 }

@@ -159,6 +159,11 @@ void erase_rows_above(int rows)
     SetConsoleCursorPosition(output_handle(), first);
 }
 
+// Never asked for: answers are typed into the console's own line input.
+void repaint_screen()
+{
+}
+
 // A row above the top of the buffer makes the call fail, leaving the cursor put.
 void move_cursor(int up, int right)
 {

@@ -178,6 +178,17 @@ void append_move(std::string& out, Place from, Place to)
         out.append(cursor_move(to.column, CURSOR_FORWARD));
 }
 
+// The answer and the template's rest drawn from the answer's first place, the
+// cursor then put at its place.
+void draw_from_start(LineEdit& e)
+{
+    const std::string_view rest = template_after(e);
+    e.drawn.append(e.text).append(rest);
+    const Place end = place_after(rest, e.columns, DEFERRED, place_of(e, e.text));
+    if (cursor_place(e) != end)
+        append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor_place(e), e.columns, false));
+}
+
 // The answer's rows drawn again from its first character, the cursor put back.
 void redraw(LineEdit& e, const LineEdit& before)
 {
@@ -186,26 +197,46 @@ void redraw(LineEdit& e, const LineEdit& before)
         append_move(e.drawn, on_screen(cursor_place(before), e.columns, at_end(before)), on_screen(start, e.columns, false));
     if (!before.text.empty() || !template_after(before).empty())
         e.drawn.append(ERASE_TO_SCREEN_END);
-    const std::string_view rest = template_after(e);
-    e.drawn.append(e.text).append(rest);
-    const Place end = place_after(rest, e.columns, DEFERRED, place_of(e, e.text));
-    if (cursor_place(e) != end)
-        append_move(e.drawn, on_screen(end, e.columns, true), on_screen(cursor_place(e), e.columns, false));
+    draw_from_start(e);
 }
 
+// The cursor after the answer, before what is left of the template.
+void move_to_answer_end(LineEdit& e)
+{
+    if (e.cursor != e.text.size())
+        append_move(e.drawn, on_screen(cursor_place(e), e.columns, false),
+            on_screen(place_of(e, e.text), e.columns, template_after(e).empty()));
+}
+
+}
+
+void draw_answer(LineEdit& e)
+{
+    e.drawn.clear();
+    draw_from_start(e);
+}
+
+void leave_answer(LineEdit& e)
+{
+    e.drawn.clear();
+    move_to_answer_end(e);
+    if (!template_after(e).empty())
+        e.drawn.append(ERASE_TO_SCREEN_END);
 }
 
 EditStep edit_key(LineEdit& e, std::string_view key)
 {
     e.drawn.clear();
     if (key == "\n" || key == "\r") {
-        if (e.cursor != e.text.size())
-            append_move(e.drawn, on_screen(cursor_place(e), e.columns, false),
-                on_screen(place_of(e, e.text), e.columns, template_after(e).empty()));
+        move_to_answer_end(e);
         return EditStep::TAKEN;
     }
-    if (key == "\x04" && e.text.empty())
+    if (key.empty() || (key == "\x04" && e.text.empty())) {
+        leave_answer(e);
         return EditStep::ENDED;
+    }
+    if (key == "\x0c")
+        return EditStep::REPAINT;
     const auto binding = std::find_if(BINDINGS.begin(), BINDINGS.end(), [key](const Binding& b) { return b.key == key; });
     const bool typed = binding == BINDINGS.end();
     if (typed && is_control(static_cast<unsigned char>(key[0])) && key != "\t")

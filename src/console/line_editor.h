@@ -25,10 +25,19 @@ struct LineEdit {
     std::string drawn;        // what shows the last key's effect
 };
 
-enum class EditStep { GOING, TAKEN, ENDED };
+enum class EditStep { GOING, TAKEN, ENDED, REPAINT };
 
 // One key press, all of its bytes: Enter takes the answer (the cursor then
-// at its end), Ctrl-D on an empty answer ends the input; arrows, Home, End,
+// at its end), Ctrl-D on an empty answer and the end of input (no bytes) end
+// it as leave_answer does, Ctrl-L asks for the screen to be drawn again; arrows, Home, End,
 // Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, Up and
 // Down recall; a tab is typed as itself; other control keys are ignored.
 EditStep edit_key(LineEdit& edit, std::string_view key);
+
+// The whole answer drawn from its first place and the cursor put at its
+// place, once the screen was drawn again up to the question.
+void draw_answer(LineEdit& edit);
+
+// The cursor put after the answer and what is left of its template erased:
+// the answer stays as drawn when the input ends or the program leaves.
+void leave_answer(LineEdit& edit);

@@ -110,6 +110,17 @@ std::size_t escape_length(std::string_view bytes)
     return length == 0 ? bytes.size() : length;
 }
 
+// The last colour setting in `bytes`, which what follows them is drawn in.
+std::string_view last_colours(std::string_view bytes)
+{
+    for (std::size_t at = bytes.rfind(ESCAPE); at != std::string_view::npos; at = at == 0 ? std::string_view::npos : bytes.rfind(ESCAPE, at - 1)) {
+        const std::string_view sequence = bytes.substr(at, escape_length(bytes.substr(at)));
+        if (sequence.back() == SELECT_COLOURS)
+            return sequence;
+    }
+    return {};
+}
+
 }
 
 Place place_after(std::string_view bytes, int width, LastColumn last_column, Place at)
@@ -213,6 +224,21 @@ int ScreenRows::rows_since_clear() const
 std::string_view ScreenRows::current_line() const
 {
     return line(line_starts.size() - 1);
+}
+
+int ScreenRows::cursor_column() const
+{
+    return place_after(current_line(), columns, last_column_rule).column;
+}
+
+ScreenRows::Tail ScreenRows::shown_within(int rows) const
+{
+    std::size_t first = line_starts.size() - 1;
+    int taken = rows_of(first);
+    while (first > 0 && taken + rows_of(first - 1) <= rows)
+        taken += rows_of(--first);
+    const std::string_view before = std::string_view(drawn).substr(0, line_starts[first]);
+    return { last_colours(before), std::string_view(drawn).substr(line_starts[first]), taken };
 }
 
 void ScreenRows::drop_oldest_lines()

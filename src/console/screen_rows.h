@@ -59,6 +59,16 @@ public:
     int rows_since_clear() const;
 
     std::string_view current_line() const;
+    int cursor_column() const;
+    // The most recent lines that fit in `rows` rows up to the cursor's, to
+    // draw them again from their start: the colours they start in, their
+    // bytes and the rows from their first to the cursor's. The current line
+    // comes whole even when taller.
+    struct Tail {
+        std::string_view colours, text;
+        int rows;
+    };
+    Tail shown_within(int rows) const;
     // Everything drawn since the clear that is still shown, to draw it again.
     std::string_view shown() const { return drawn; }
 
