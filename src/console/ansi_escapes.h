@@ -37,4 +37,7 @@ inline constexpr char SELECT_COLOURS = 'm';
 inline constexpr std::string_view COLOURS_RESET = "\x1b[0m";
 
 // XTWINOPS: CSI 8 ; rows ; columns t asks for a window of that size.
-inline constexpr std::string_view WINDOW_81_BY_60 = "\x1b[8;60;81t";
+inline std::string window_size(int rows, int columns)
+{
+    return std::string(CSI).append("8;").append(std::to_string(rows)).append(";").append(std::to_string(columns)).append("t");
+}

@@ -46,6 +46,7 @@ std::map<std::string, std::vector<std::string>, std::less<>> earlier_answers; //
 // after an empty answer the next is typed on the row below, where there is none.
 Question asked;
 std::string_view template_left;
+std::string last_cut; // what Ctrl-Y puts back, from any earlier answer too
 
 // Asked for every character a script's answers are taken from: the answer
 // is kept rather than asked of the platform each time.
@@ -185,10 +186,12 @@ bool edit_answer()
     edit.answer_template = std::exchange(template_left, {});
     std::vector<std::string>& answers = answers_to(asked.name);
     edit.history = &answers;
+    edit.cut = last_cut;
     set_answer_drawing(draw_edit_again, leave_edit);
     edit_shown = &edit;
     input_ended = !take_keys(edit);
     edit_shown = nullptr;
+    last_cut = edit.cut;
     if (input_ended)
         return false;
     screen.typed(edit.text);

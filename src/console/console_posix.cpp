@@ -24,7 +24,13 @@ constexpr std::array<int, 16> ANSI_BACKGROUND { 40, 44, 42, 46, 41, 45, 43, 47, 
 
 int current_attribute = START_ATTRIBUTE;
 
+constexpr int WINDOW_ROWS = 60;
+constexpr int WINDOW_COLUMNS = 81;
+
 int screen_height = 24;
+// The window's size as the terminal told it at start, when the program asked
+// for another: given back when the program ends.
+struct winsize size_to_give_back {};
 int rows_scrolled = 0; // rows the screen scrolled up since its last clear, as last known
 
 // The terminal's modes from before the program, put back on every way out
@@ -102,6 +108,14 @@ void restore_terminal()
         tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
 }
 
+// On the way out of the program, unlike at a stop, the window's size too.
+void leave_terminal()
+{
+    if (size_to_give_back.ws_col != 0 && output_is_terminal())
+        console_write(window_size(size_to_give_back.ws_row, size_to_give_back.ws_col));
+    restore_terminal();
+}
+
 // After a stop, however it came: the program's modes, and its screen drawn
 // again over what the shell wrote meanwhile. From the background this waits
 // for the foreground, as at start.
@@ -114,13 +128,15 @@ void resume_terminal()
     console_flush();
 }
 
-void measure_screen()
+// The size the terminal tells, all zero when it tells none.
+struct winsize measure_screen()
 {
     struct winsize size {};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0)
-        return;
+        return {};
     screen_rows().set_width(size.ws_col, LastColumn::WRAP_DEFERRED);
     screen_height = std::max<int>(size.ws_row, 1);
+    return size;
 }
 
 bool leaving = false; // a termination is being acted on
@@ -132,7 +148,7 @@ bool leaving = false; // a termination is being acted on
     if (output_is_terminal())
         start_closing_row();
     save_on_way_out();
-    restore_terminal();
+    leave_terminal();
     take_default_action(signal_number);
     // Only a signal that does not end a process by default gets here.
     std::_Exit(128 + signal_number);
@@ -177,7 +193,7 @@ int terminal_attribute()
 
 void take_console()
 {
-    std::atexit(restore_terminal);
+    std::atexit(leave_terminal);
     set_output_actions(act_on_signals, end_if_reader_gone);
     catch_signals();
     take_terminal();
@@ -185,8 +201,10 @@ void take_console()
 
 void shape_window()
 {
-    measure_screen();
-    console_write(WINDOW_81_BY_60);
+    const struct winsize told = measure_screen();
+    if (told.ws_row != WINDOW_ROWS || told.ws_col != WINDOW_COLUMNS)
+        size_to_give_back = told;
+    console_write(window_size(WINDOW_ROWS, WINDOW_COLUMNS));
     set_terminal_attribute(WINDOW_ATTRIBUTE);
     clear_terminal_screen();
 }

@@ -67,14 +67,14 @@ void erase_under(LineEdit& e)
         e.text.erase(e.cursor, character_length_at(e));
 }
 
-void erase_to_start(LineEdit& e)
+// What the cut keys take is kept for Ctrl-Y; a cut of nothing keeps the last.
+void cut(LineEdit& e, std::size_t from, std::size_t to)
 {
-    erase_before(e, 0);
-}
-
-void erase_to_end(LineEdit& e)
-{
-    e.text.resize(e.cursor);
+    if (from == to)
+        return;
+    e.cut = e.text.substr(from, to - from);
+    e.text.erase(from, to - from);
+    e.cursor = from;
 }
 
 bool is_blank(char c)
@@ -82,15 +82,62 @@ bool is_blank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Back over blanks, then over the word before them, as bash's Ctrl-W.
-void erase_word(LineEdit& e)
+// A word is a run of non-blanks, as bash's Ctrl-W counts it: its start before
+// the cursor, past the blanks there, and its end after the cursor.
+std::size_t word_start(const LineEdit& e)
 {
-    std::size_t from = e.cursor;
-    while (from > 0 && is_blank(e.text[from - 1]))
-        --from;
-    while (from > 0 && !is_blank(e.text[from - 1]))
-        --from;
-    erase_before(e, from);
+    std::size_t at = e.cursor;
+    while (at > 0 && is_blank(e.text[at - 1]))
+        --at;
+    while (at > 0 && !is_blank(e.text[at - 1]))
+        --at;
+    return at;
+}
+
+std::size_t word_end(const LineEdit& e)
+{
+    std::size_t at = e.cursor;
+    while (at < e.text.size() && is_blank(e.text[at]))
+        ++at;
+    while (at < e.text.size() && !is_blank(e.text[at]))
+        ++at;
+    return at;
+}
+
+void cut_to_start(LineEdit& e)
+{
+    cut(e, 0, e.cursor);
+}
+
+void cut_to_end(LineEdit& e)
+{
+    cut(e, e.cursor, e.text.size());
+}
+
+void cut_word_before(LineEdit& e)
+{
+    cut(e, word_start(e), e.cursor);
+}
+
+void cut_word_after(LineEdit& e)
+{
+    cut(e, e.cursor, word_end(e));
+}
+
+void move_word_left(LineEdit& e)
+{
+    e.cursor = word_start(e);
+}
+
+void move_word_right(LineEdit& e)
+{
+    e.cursor = word_end(e);
+}
+
+void yank(LineEdit& e)
+{
+    e.text.insert(e.cursor, e.cut);
+    e.cursor += e.cut.size();
 }
 
 void show_recalled(LineEdit& e)
@@ -124,14 +171,16 @@ struct Binding {
 
 // The keys as terminals send them, in their normal and their application
 // modes; Ctrl-D on an answer erases the character under the cursor.
-constexpr std::array<Binding, 26> BINDINGS { {
+constexpr std::array<Binding, 34> BINDINGS { {
     { "\x1b[D", move_left }, { "\x1bOD", move_left }, { "\x1b[C", move_right }, { "\x1bOC", move_right },
     { "\x1b[H", move_home }, { "\x1bOH", move_home }, { "\x1b[1~", move_home }, { "\x1b[7~", move_home },
     { "\x01", move_home }, { "\x1b[F", move_end }, { "\x1bOF", move_end }, { "\x1b[4~", move_end },
     { "\x1b[8~", move_end }, { "\x05", move_end }, { "\x7f", erase_back }, { "\b", erase_back },
-    { "\x1b[3~", erase_under }, { "\x04", erase_under }, { "\x15", erase_to_start }, { "\x0b", erase_to_end },
-    { "\x17", erase_word }, { "\x1b[A", recall_older }, { "\x1bOA", recall_older }, { "\x1b[B", recall_newer },
-    { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under },
+    { "\x1b[3~", erase_under }, { "\x04", erase_under }, { "\x15", cut_to_start }, { "\x0b", cut_to_end },
+    { "\x17", cut_word_before }, { "\x1b[A", recall_older }, { "\x1bOA", recall_older }, { "\x1b[B", recall_newer },
+    { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under }, { "\x1b" "b", move_word_left }, { "\x1b[1;5D", move_word_left },
+    { "\x1b" "f", move_word_right }, { "\x1b[1;5C", move_word_right }, { "\x1b\x7f", cut_word_before },
+    { "\x1b\b", cut_word_before }, { "\x1b" "d", cut_word_after }, { "\x19", yank },
 } };
 
 // The template's characters after the answer's columns.

@@ -22,6 +22,7 @@ struct LineEdit {
     std::size_t cursor = 0;   // the cursor's byte in `text`
     std::size_t recalled = 0; // 0 for the answer being typed, k for the k-th newest earlier answer
     std::string typed;        // the answer being typed, kept while an earlier one is shown
+    std::string cut;          // the last text cut, which Ctrl-Y puts back
     std::string drawn;        // what shows the last key's effect
 };
 
@@ -30,8 +31,10 @@ enum class EditStep { GOING, TAKEN, ENDED, REPAINT };
 // One key press, all of its bytes: Enter takes the answer (the cursor then
 // at its end), Ctrl-D on an empty answer and the end of input (no bytes) end
 // it as leave_answer does, Ctrl-L asks for the screen to be drawn again; arrows, Home, End,
-// Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, Up and
-// Down recall; a tab is typed as itself; other control keys are ignored.
+// Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, as do
+// the word moves Alt-B, Alt-F, Ctrl-Left and Ctrl-Right, the word cuts
+// Alt-Backspace and Alt-D and Ctrl-Y; Up and Down recall; a tab is typed as
+// itself; other control keys are ignored.
 EditStep edit_key(LineEdit& edit, std::string_view key);
 
 // The whole answer drawn from its first place and the cursor put at its

@@ -147,6 +147,11 @@ TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
         { "> ", 80, { "x", "\x1b[A", "\x1b[A", "\x1b[A", "\x1b[B", "\x1b[B" }, "x", "x\r\x1b[2C\x1b[J192.168.1.77\r\x1b[2C\x1b[J10.0.0.1\r\x1b[2C\x1b[J192.168.1.77\r\x1b[2C\x1b[Jx", EditStep::GOING },
         { "> ", 80, { "\x04" }, "", "", EditStep::ENDED },
         { "> ", 80, { "a", "\x1bOP", "\x07", "\t", "b", "\x04" }, "a\tb", "a\tb", EditStep::GOING },
+        { "> ", 80, { "ab cd  ef", "\x1b" "b", "\x1b[1;5D", "\x1b" "f", "\x1b[1;5C", "\x1b\x7f", "\x19", "\x19" }, "ab cd  efef",
+            "ab cd  ef\r\x1b[2C\x1b[Jab cd  ef\r\x1b[9C\r\x1b[2C\x1b[Jab cd  ef\r\x1b[5C\r\x1b[2C\x1b[Jab cd  ef\r\x1b[7C\r\x1b[2C\x1b[Jab cd  ef\r\x1b[2C\x1b[Jab cd  \r\x1b[2C\x1b[Jab cd  ef\r\x1b[2C\x1b[Jab cd  efef", EditStep::GOING },
+        { "> ", 80, { "ab cd", "\x01", "\x1b" "d", "\x19", "\x19", "\x15", "\x19", "\x0b", "\x0c" }, "abab",
+            "ab cd\r\x1b[2C\x1b[Jab cd\r\x1b[2C\x1b[J cd\r\x1b[2C\x1b[Jab cd\r\x1b[4C\r\x1b[2C\x1b[Jabab cd\r\x1b[6C\r\x1b[2C\x1b[J cd\r\x1b[2C\x1b[Jabab cd\r\x1b[6C\r\x1b[2C\x1b[Jabab", EditStep::REPAINT },
+        { "_ _\b\b\b", 80, { "0", "" }, "0", "0\x1b[J", EditStep::ENDED },
     };
     for (const auto& [prompt, columns, keys, answer, drawn, last] : cases) {
         LineEdit edit;

@@ -3,11 +3,16 @@
 Usage: typed_sessions.py PATH/subnetter [--record]
 A session folder under tests/e2e/sessions that holds terminal.bytes is also typed: each line of its input.txt is
 typed key by key, then Enter; where the screen asks for any key the line is that one key (Enter when empty).
-terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it; --record rewrites the files
-(to add a session, create an empty terminal.bytes in its folder first)."""
+The sessions of tests/terminal/sessions are typed from keys.txt the same way on a smaller window, whose size the
+program gives back at its end. There {NAME} presses a key of KEYS, {N*c} pastes c N times at once, {stop} stops
+the program from outside and continues it, {ROWSxCOLUMNS} resizes the window; a line that ends with one of these
+is not followed by Enter. terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it;
+--record rewrites the files (to add a session, create an empty terminal.bytes in its folder first)."""
 import fcntl
 import os
+import re
 import select
+import signal
 import struct
 import sys
 import tempfile
@@ -19,9 +24,15 @@ from machine_needs import skip_unless
 
 PROGRAM = Path(sys.argv[1]).resolve()
 RECORD = sys.argv[2:] == ["--record"]
-SESSIONS = sorted(path.parent for path in (Path(__file__).resolve().parents[1] / "e2e/sessions").glob("*/terminal.bytes"))
+TESTS = Path(__file__).resolve().parents[1]
+SESSIONS = sorted(path.parent for path in (TESTS / "e2e/sessions").glob("*/terminal.bytes"))
+KEY_SESSIONS = sorted(path.parent for path in (TESTS / "terminal/sessions").glob("*/terminal.bytes"))
+KEYS = {"Left": b"\x1b[D", "C-Left": b"\x1b[1;5D", "C-Right": b"\x1b[1;5C", "M-b": b"\x1bb", "M-f": b"\x1bf",
+        "M-BSpace": b"\x1b\x7f", "M-d": b"\x1bd", "C-u": b"\x15", "C-k": b"\x0b", "C-w": b"\x17", "C-y": b"\x19",
+        "C-l": b"\x0c", "C-d": b"\x04", "C-z": b"\x1a", "F1": b"\x1bOP"}
+KEYS_WINDOW = (24, 80)
 ENVIRONMENT = {"TERM": "xterm-256color", "LC_ALL": "C.UTF-8", "PATH": "/usr/bin:/bin"}
-ROWS, COLUMNS, PATIENCE = 60, 81, 60  # PATIENCE: seconds a whole session may take
+WINDOW, PATIENCE = (60, 81), 60  # PATIENCE: seconds a whole session may take
 # The program waits for a key asleep in pselect6(1, ..., no time limit) or in read(0, ...): by machine, the
 # call's number and the arguments it is told by in /proc/PID/syscall.
 WAITS = {"x86_64": {"270": {0: "0x1", 4: "0x0"}, "0": {0: "0x0"}},
@@ -44,9 +55,9 @@ def waits_for_input(pid):
 class Session:
     """The program started in a fresh folder on a new pseudo-terminal, the parent holding both of its ends."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, window):
         self.master, self.slave = os.openpty()
-        fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", ROWS, COLUMNS, 0, 0))
+        self.resize(*window)
         self.received, self.since_key, self.deadline = bytearray(), bytearray(), time.monotonic() + PATIENCE
         self.status, self.pid = None, os.fork()
         if self.pid == 0:
@@ -89,12 +100,36 @@ class Session:
         self.since_key.clear()
         self.settle()
 
+    def resize(self, rows, columns):
+        fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", rows, columns, 0, 0))
+
+    def state(self):
+        return Path(f"/proc/{self.pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
+
+    def act(self, name):
+        if name == "stop":
+            for sent, stopped in ((signal.SIGSTOP, True), (signal.SIGCONT, False)):
+                os.kill(self.pid, sent)
+                while (self.state() == "T") != stopped:
+                    time.sleep(0.01)
+            return self.settle()
+        if size := re.fullmatch(r"(\d+)x(\d+)", name):
+            self.resize(int(size[1]), int(size[2]))
+            return self.settle()
+        count, _, pasted = name.partition("*")
+        self.press(pasted.encode() * int(count) if pasted else KEYS[name])
+
     def type_line(self, line):
         if b"any key" in self.since_key.lower():
             return self.press(line or b"\r")
-        for character in line.decode():
-            self.press(character.encode())
-        self.press(b"\r")
+        parts = [part for part in re.split(r"(\{[^}]+\})", line.decode()) if part]
+        for part in parts:
+            if part.startswith("{"):
+                self.act(part[1:-1])
+            for character in "" if part.startswith("{") else part:
+                self.press(character.encode())
+        if not parts or not parts[-1].startswith("{"):
+            self.press(b"\r")
 
     def end(self):
         """Waits for the program's end and reads what it wrote last."""
@@ -106,10 +141,11 @@ class Session:
 
 
 def typed(folder):
+    keys = folder / "keys.txt"
     with tempfile.TemporaryDirectory() as work:
-        session = Session(work)
+        session = Session(work, KEYS_WINDOW if keys.exists() else WINDOW)
         session.settle()
-        for line in (folder / "input.txt").read_bytes().splitlines():
+        for line in (keys if keys.exists() else folder / "input.txt").read_bytes().splitlines():
             session.type_line(line)
         session.end()
         return bytes(session.received), session.status
@@ -123,7 +159,7 @@ def difference(got, expected):
 
 def main():
     failures = 0
-    for folder in SESSIONS:
+    for folder in SESSIONS + KEY_SESSIONS:
         got, status = typed(folder)
         stored = folder / "terminal.bytes"
         if RECORD and status == 0:
@@ -132,7 +168,7 @@ def main():
             failures += 1
             print(f"{folder.name}: exit status {status}; " + difference(got, stored.read_bytes()))
         print(f"{folder.name}: {'recorded' if RECORD else 'checked'}, {len(got)} bytes")
-    print(f"{len(SESSIONS) - failures} passed, {failures} failed")
+    print(f"{len(SESSIONS) + len(KEY_SESSIONS) - failures} passed, {failures} failed")
     return 1 if failures or not SESSIONS else 0
 
 
