@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -38,13 +39,13 @@ int rows_scrolled = 0; // rows the screen scrolled up since its last clear, as l
 struct termios original_mode;
 bool modes_taken = false;
 
-void write_colours(int attribute)
+std::string colours(int attribute)
 {
-    console_write(CSI);
-    console_write_int(ANSI_FOREGROUND[static_cast<std::size_t>(attribute & 15)]);
-    console_write(";");
-    console_write_int(ANSI_BACKGROUND[static_cast<std::size_t>(attribute >> 4)]);
-    console_write(std::string_view(&SELECT_COLOURS, 1));
+    return std::string(CSI)
+        .append(std::to_string(ANSI_FOREGROUND[static_cast<std::size_t>(attribute & 15)]))
+        .append(";")
+        .append(std::to_string(ANSI_BACKGROUND[static_cast<std::size_t>(attribute >> 4)]))
+        .append(1, SELECT_COLOURS);
 }
 
 // Another process group has the terminal (a terminal that is not the
@@ -102,7 +103,7 @@ void take_terminal()
 void restore_terminal()
 {
     if (output_is_terminal())
-        console_write(COLOURS_RESET);
+        console_write_unfollowed(COLOURS_RESET);
     console_flush();
     if (modes_taken && !in_background())
         tcsetattr(STDIN_FILENO, TCSANOW, &original_mode);
@@ -112,7 +113,7 @@ void restore_terminal()
 void leave_terminal()
 {
     if (size_to_give_back.ws_col != 0 && output_is_terminal())
-        console_write(window_size(size_to_give_back.ws_row, size_to_give_back.ws_col));
+        console_write_unfollowed(window_size(size_to_give_back.ws_row, size_to_give_back.ws_col));
     restore_terminal();
 }
 
@@ -176,14 +177,13 @@ void repaint_screen()
     console_write_unfollowed(tail.colours);
     console_write_unfollowed(tail.text);
     rows_scrolled = std::max(rows_above - (screen_height - 1), 0);
-    write_colours(current_attribute);
     draw_answer_again();
 }
 
 void set_terminal_attribute(int attribute)
 {
     current_attribute = attribute;
-    write_colours(current_attribute);
+    console_write(colours(current_attribute));
 }
 
 int terminal_attribute()
@@ -239,6 +239,8 @@ void clear_terminal_screen()
     console_write(ERASE_SCREEN);
     rows_scrolled = 0;
     screen_rows().clear();
+    // Not written again: what is drawn from here on starts in these colours.
+    screen_rows().draw(colours(current_attribute));
 }
 
 bool pauses_by_console()

@@ -120,9 +120,9 @@ class Session:
         self.press(pasted.encode() * int(count) if pasted else KEYS[name])
 
     def type_line(self, line):
-        if b"any key" in self.since_key.lower():
-            return self.press(line or b"\r")
         parts = [part for part in re.split(r"(\{[^}]+\})", line.decode()) if part]
+        if b"any key" in self.since_key.lower() and len(parts) < 2 and not line.startswith(b"{"):
+            return self.press(line or b"\r")
         for part in parts:
             if part.startswith("{"):
                 self.act(part[1:-1])
