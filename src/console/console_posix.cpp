@@ -225,6 +225,13 @@ void erase_rows_above(int rows)
     console_write_unfollowed(ERASE_TO_SCREEN_END);
 }
 
+int rows_below_cursor()
+{
+    const int cursor_row = screen_rows().rows_since_clear();
+    const int top_row = std::max(rows_scrolled, cursor_row - (screen_height - 1));
+    return screen_height - 1 - (cursor_row - top_row);
+}
+
 void move_cursor(int up, int right)
 {
     if (up != 0)

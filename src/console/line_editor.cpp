@@ -249,6 +249,14 @@ void redraw(LineEdit& e, const LineEdit& before)
     draw_from_start(e);
 }
 
+// The answer's rows went further down than the screen has rows below its
+// first: that row scrolled off, out of reach of the cursor.
+bool first_row_scrolled_off(const LineEdit& e)
+{
+    const Place end = place_after(template_after(e), e.columns, DEFERRED, place_of(e, e.text));
+    return end.row - place_of(e, "").row > e.rows_below;
+}
+
 // The cursor after the answer, before what is left of the template.
 void move_to_answer_end(LineEdit& e)
 {
@@ -303,7 +311,10 @@ EditStep edit_key(LineEdit& e, std::string_view key)
     } else {
         binding->act(e);
     }
-    if (e.text != before.text || e.cursor != before.cursor)
-        redraw(e, before);
+    if (e.text == before.text && e.cursor == before.cursor)
+        return EditStep::GOING;
+    if (first_row_scrolled_off(before))
+        return EditStep::REPAINT;
+    redraw(e, before);
     return EditStep::GOING;
 }

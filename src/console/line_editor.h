@@ -17,6 +17,7 @@ struct LineEdit {
     std::string prompt;
     std::string_view answer_template;
     int columns = 80; // the screen's width, set again before every key
+    int rows_below = 1 << 30; // the screen's rows below the answer's first row
     const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
     std::string text;         // the answer
     std::size_t cursor = 0;   // the cursor's byte in `text`
@@ -30,7 +31,8 @@ enum class EditStep { GOING, TAKEN, ENDED, REPAINT };
 
 // One key press, all of its bytes: Enter takes the answer (the cursor then
 // at its end), Ctrl-D on an empty answer and the end of input (no bytes) end
-// it as leave_answer does, Ctrl-L asks for the screen to be drawn again; arrows, Home, End,
+// it as leave_answer does; Ctrl-L asks for the screen to be drawn again, as
+// does a change once the answer's first row scrolled off the screen; arrows, Home, End,
 // Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, as do
 // the word moves Alt-B, Alt-F, Ctrl-Left and Ctrl-Right, the word cuts
 // Alt-Backspace and Alt-D and Ctrl-Y; Up and Down recall; a tab is typed as

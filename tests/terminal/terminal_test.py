@@ -343,8 +343,9 @@ class TerminalTest(unittest.TestCase):
 
     @POSIX_ONLY
     def test_a_resize_has_rows_counted_at_the_new_width(self):
-        """Narrowed 81 -> 40 or widened 40 -> 81 at the range question, a refusal over rows and the answer erase
-        exactly their rows: the screen ends as one drawn at the new width from the start (the terminal reflows)."""
+        """Narrowed 81 -> 40 or widened 40 -> 81 at the range question with the cursor inside a refused answer over
+        rows, the refusal and the answer erase exactly their rows: the screen ends as one drawn at the new width from
+        the start (the terminal reflows)."""
         screens = {}
         for first, then in (81, 40), (40, 40), (40, 81), (81, 81):
             if screens:
@@ -353,8 +354,13 @@ class TerminalTest(unittest.TestCase):
             self.resize(first)
             self.tmux("send-keys", "-t", "0", *SPLASH_KEY)
             self.answer("1", "4", "9", "N", ("form:", "192.168.1.77"), ("Insert Prefix:", "26"), until="Input: _ _")
+            self.tmux("send-keys", "-t", "0", "-l", "x" * 200)
+            self.tmux("send-keys", "-t", "0", "-N", "150", "Left")
+            self.wait_until(lambda: self.tmux("display", "-p", "-t", "0", "#{cursor_x}").strip() == str(57 % first),
+                            "the cursor 150 places back")
             self.resize(then)
-            self.answer("x" * 100, "0 0", at="Input: _ _", until=PAUSE)
+            self.tmux("send-keys", "-t", "0", "Enter")
+            self.answer("0 0", at="Input: _ _", until=PAUSE)
             screens[first, then] = self.screen().split("\n")
             self.keys("C-c", until="$")  # ended before the window changes again
         for first, then in (81, 40), (40, 81):
