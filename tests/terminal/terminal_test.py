@@ -300,11 +300,6 @@ class TerminalTest(unittest.TestCase):
         self.tmux("send-keys", "-t", "0", "fg", "Enter")  # the stop left the terminal as the program had it
         self.wait_until(lambda: self.state(program) != "T", "the program going on in the foreground")
         self.keys("x", at="", until=CLOSING)  # one key, one pause: nothing typed at the closing prompt
-        self.keys("C-z", at=CLOSING)
-        self.assertRestored(148, last=True)
-        self.answer("fg", at="$")
-        self.answer("1", at="", until="Input:")  # typed after fg, it still answers the closing prompt
-        self.assertScreen("options_menu.txt")
 
     @POSIX_ONLY
     def test_started_in_the_background_under_bash_takes_the_terminal_at_fg(self):
@@ -317,29 +312,6 @@ class TerminalTest(unittest.TestCase):
         self.answer("1", until="Input:")  # echoed, and taken by Enter
         self.keys("C-c", at="Input:")
         self.assertRestored(INTERRUPTED)
-
-    @POSIX_ONLY
-    def test_answers_are_edited_recalled_and_pasted(self):
-        """Arrows edit; held keys at the end of a listing reach no question; Up brings back the address of the
-        calculation before; pasted answers, one refused, show the screens of the same answers typed one by one."""
-        self.keys(*SPLASH_KEY, at=SPLASH)
-        self.answer("1", "x", "4", until="Input:")
-        typed = self.screen()
-        self.answer("9", "N", until="decimal form:")
-        for keys in (["-l", "192.168.17"], ["Left"] * 6, ["-l", "1."]):
-            self.tmux("send-keys", "-t", "0", *keys)
-        self.answer(("form: 192.1.168.17", ""), ("Insert Prefix:", "26"), ("Input: _ _", "0 0"), until=PAUSE)
-        self.assertIn(": 192.1.168.17/26\n", self.screen())
-        for subnet in range(3):
-            self.keys("x")
-        self.keys(*["x"] * 20, until=CLOSING)
-        self.answer("1", at=CLOSING, until="Input:")
-        self.tmux("send-keys", "-t", "0", "-l", "1\nx\n4\n")
-        self.wait_until(lambda: self.screen() == typed, "the screen of the same answers typed")
-        self.answer("9", "N", until="decimal form:")
-        self.keys("Up", at="decimal form:")
-        self.answer(("form: 192.1.168.17", ""), until="Insert Prefix:")
-        self.assertIn("Address: 192.1.168.17\n", self.screen())
 
     @POSIX_ONLY
     def test_a_resize_has_rows_counted_at_the_new_width(self):

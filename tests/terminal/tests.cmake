@@ -5,8 +5,7 @@ endif()
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 foreach(case typical_calculation_row_by_row refusals_erase_what_was_drawn signals_keep_the_export_and_restore_the_terminal
              ctrl_z_stops_with_the_terminal_as_before_and_fg_goes_on vlsm_dialogs_vanish_colours_and_end_of_input
-             started_in_the_background_under_bash_takes_the_terminal_at_fg answers_are_edited_recalled_and_pasted
-             a_resize_has_rows_counted_at_the_new_width)
+             started_in_the_background_under_bash_takes_the_terminal_at_fg a_resize_has_rows_counted_at_the_new_width)
   add_test(NAME terminal.${case} COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/terminal_test.py
            $<TARGET_FILE:subnetter> TerminalTest.test_${case})
   set_tests_properties(terminal.${case} PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)

@@ -4,9 +4,9 @@ Usage: typed_sessions.py PATH/subnetter [--record]
 A session folder under tests/e2e/sessions that holds terminal.bytes is also typed: each line of its input.txt is
 typed key by key, then Enter; where the screen asks for any key the line is that one key (Enter when empty).
 The sessions of tests/terminal/sessions are typed from keys.txt the same way on a smaller window, whose size the
-program gives back at its end. There {NAME} presses a key of KEYS, {N*c} pastes c N times at once, {stop} stops
-the program from outside and continues it, {ROWSxCOLUMNS} resizes the window; a line that ends with one of these
-is not followed by Enter. terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it;
+program gives back at its end. There {NAME} presses a key of KEYS, {N*TEXT} pastes TEXT N times at once (\\r is
+Enter) and {stop} stops the program from outside and continues it; a line that ends with one of these is not
+followed by Enter. terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it;
 --record rewrites the files (to add a session, create an empty terminal.bytes in its folder first)."""
 import fcntl
 import os
@@ -29,7 +29,7 @@ SESSIONS = sorted(path.parent for path in (TESTS / "e2e/sessions").glob("*/termi
 KEY_SESSIONS = sorted(path.parent for path in (TESTS / "terminal/sessions").glob("*/terminal.bytes"))
 KEYS = {"Left": b"\x1b[D", "C-Left": b"\x1b[1;5D", "C-Right": b"\x1b[1;5C", "M-b": b"\x1bb", "M-f": b"\x1bf",
         "M-BSpace": b"\x1b\x7f", "M-d": b"\x1bd", "C-u": b"\x15", "C-k": b"\x0b", "C-w": b"\x17", "C-y": b"\x19",
-        "C-l": b"\x0c", "C-d": b"\x04", "C-z": b"\x1a", "F1": b"\x1bOP"}
+        "C-l": b"\x0c", "C-d": b"\x04", "C-z": b"\x1a", "F1": b"\x1bOP", "Up": b"\x1b[A"}
 KEYS_WINDOW = (24, 80)
 ENVIRONMENT = {"TERM": "xterm-256color", "LC_ALL": "C.UTF-8", "PATH": "/usr/bin:/bin"}
 WINDOW, PATIENCE = (60, 81), 60  # PATIENCE: seconds a whole session may take
@@ -57,7 +57,7 @@ class Session:
 
     def __init__(self, folder, window):
         self.master, self.slave = os.openpty()
-        self.resize(*window)
+        fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", *window, 0, 0))
         self.received, self.since_key, self.deadline = bytearray(), bytearray(), time.monotonic() + PATIENCE
         self.status, self.pid = None, os.fork()
         if self.pid == 0:
@@ -100,9 +100,6 @@ class Session:
         self.since_key.clear()
         self.settle()
 
-    def resize(self, rows, columns):
-        fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", rows, columns, 0, 0))
-
     def state(self):
         return Path(f"/proc/{self.pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
 
@@ -113,22 +110,19 @@ class Session:
                 while (self.state() == "T") != stopped:
                     time.sleep(0.01)
             return self.settle()
-        if size := re.fullmatch(r"(\d+)x(\d+)", name):
-            self.resize(int(size[1]), int(size[2]))
-            return self.settle()
         count, _, pasted = name.partition("*")
-        self.press(pasted.encode() * int(count) if pasted else KEYS[name])
+        self.press(pasted.replace("\\r", "\r").encode() * int(count) if pasted else KEYS[name])
 
     def type_line(self, line):
-        parts = [part for part in re.split(r"(\{[^}]+\})", line.decode()) if part]
-        if b"any key" in self.since_key.lower() and len(parts) < 2 and not line.startswith(b"{"):
+        if b"any key" in self.since_key.lower() and b"{" not in line:
             return self.press(line or b"\r")
-        for part in parts:
-            if part.startswith("{"):
-                self.act(part[1:-1])
-            for character in "" if part.startswith("{") else part:
-                self.press(character.encode())
-        if not parts or not parts[-1].startswith("{"):
+        for number, part in enumerate(re.split(r"\{([^}]+)\}", line.decode())):  # text, a {name}, text...
+            if number % 2:
+                self.act(part)
+            else:
+                for character in part:
+                    self.press(character.encode())
+        if not line.endswith(b"}"):
             self.press(b"\r")
 
     def end(self):
