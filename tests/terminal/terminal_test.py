@@ -291,7 +291,8 @@ class TerminalTest(unittest.TestCase):
         self.assertRestored(148, last=True)
         self.answer("fg", at="$")
         self.wait_until(lambda: "-icanon" in self.pane_settings(), "the program's raw input back after fg")
-        self.keys("Up", at="", until=PAUSE)  # the default prefix's pause, then the listing's
+        self.keys("Up", at="")  # the default prefix's pause, then the listing's, before the stop
+        self.wait_until(lambda: "Sub Network 1/1" in self.screen() and self.cursor_row().endswith(PAUSE), "the listing")
         program = self.program_id()  # stopped from outside, the shell takes the terminal, so the continued
         os.kill(program, signal.SIGSTOP)  # program waits in the background to take it back
         self.wait_until(lambda: "Stopped" in self.screen() and self.state(program) == "T", "the stop")
