@@ -5,9 +5,9 @@ A session folder under tests/e2e/sessions that holds terminal.bytes is also type
 typed key by key, then Enter; where the screen asks for any key the line is that one key (Enter when empty).
 The sessions of tests/terminal/sessions are typed from keys.txt the same way on a smaller window, whose size the
 program gives back at its end. There {NAME} presses a key of KEYS, {N*TEXT} pastes TEXT N times at once (\\r is
-Enter) and {stop} stops the program from outside and continues it; a line that ends with one of these is not
-followed by Enter. terminal.bytes keeps the program's colours, erases and the kernel's echo, all of it;
---record rewrites the files (to add a session, create an empty terminal.bytes in its folder first)."""
+Enter), {stop} stops the program from outside and continues it, and {SIGHUP} sends it that signal, by which it
+must end; a line that ends with one of these is not followed by Enter. terminal.bytes keeps the program's colours,
+erases and the kernel's echo, all of it; --record rewrites the files (to add a session, create an empty terminal.bytes in its folder first)."""
 import fcntl
 import os
 import re
@@ -59,7 +59,7 @@ class Session:
         self.master, self.slave = os.openpty()
         fcntl.ioctl(self.slave, termios.TIOCSWINSZ, struct.pack("HHHH", *window, 0, 0))
         self.received, self.since_key, self.deadline = bytearray(), bytearray(), time.monotonic() + PATIENCE
-        self.status, self.pid = None, os.fork()
+        self.status, self.ending, self.pid = None, 0, os.fork()  # ending: the status a signal sent gives
         if self.pid == 0:
             try:
                 os.setsid()
@@ -110,6 +110,9 @@ class Session:
                 while (self.state() == "T") != stopped:
                     time.sleep(0.01)
             return self.settle()
+        if name.startswith("SIG"):
+            self.ending = -getattr(signal, name)
+            return os.kill(self.pid, -self.ending)
         count, _, pasted = name.partition("*")
         self.press(pasted.replace("\\r", "\r").encode() * int(count) if pasted else KEYS[name])
 
@@ -142,7 +145,7 @@ def typed(folder):
         for line in (keys if keys.exists() else folder / "input.txt").read_bytes().splitlines():
             session.type_line(line)
         session.end()
-        return bytes(session.received), session.status
+        return bytes(session.received), session.status - session.ending  # 0 when it ended as it should
 
 
 def difference(got, expected):
