@@ -7,7 +7,8 @@ The sessions of tests/terminal/sessions are typed from keys.txt the same way on 
 program gives back at its end. There {NAME} presses a key of KEYS, {N*TEXT} pastes TEXT N times at once (\\r is
 Enter), {stop} stops the program from outside and continues it, and {SIGHUP} sends it that signal, by which it
 must end; a line that ends with one of these is not followed by Enter. terminal.bytes keeps the program's colours,
-erases and the kernel's echo, all of it; --record rewrites the files (to add a session, create an empty terminal.bytes in its folder first)."""
+erases and the kernel's echo, all of it; --record rewrites the files (to add a session, create an empty
+terminal.bytes in its folder first)."""
 import fcntl
 import os
 import re
