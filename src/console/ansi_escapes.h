@@ -39,5 +39,5 @@ inline constexpr std::string_view COLOURS_RESET = "\x1b[0m";
 // XTWINOPS: CSI 8 ; rows ; columns t asks for a window of that size.
 inline std::string window_size(int rows, int columns)
 {
-    return std::string(CSI).append("8;").append(std::to_string(rows)).append(";").append(std::to_string(columns)).append("t");
+    return std::string(CSI).append("8;").append(std::to_string(rows)).append(";").append(std::to_string(columns)).append(1, 't');
 }

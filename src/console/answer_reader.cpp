@@ -11,8 +11,8 @@
 #include <array>
 #include <cctype>
 #include <climits>
-#include <initializer_list>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <utility>

@@ -88,4 +88,5 @@ bool pauses_by_console();
 void pause_by_console();
 
 // 4. Shared above them: colours, erasing and the window (console_common.cpp),
-// then the answer reader and the choice reader.
+// then the answer reader, with the line editor, the key splitting and the
+// screen rows below it.

@@ -178,9 +178,9 @@ constexpr std::array<Binding, 34> BINDINGS { {
     { "\x1b[8~", move_end }, { "\x05", move_end }, { "\x7f", erase_back }, { "\b", erase_back },
     { "\x1b[3~", erase_under }, { "\x04", erase_under }, { "\x15", cut_to_start }, { "\x0b", cut_to_end },
     { "\x17", cut_word_before }, { "\x1b[A", recall_older }, { "\x1bOA", recall_older }, { "\x1b[B", recall_newer },
-    { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under }, { "\x1b" "b", move_word_left }, { "\x1b[1;5D", move_word_left },
-    { "\x1b" "f", move_word_right }, { "\x1b[1;5C", move_word_right }, { "\x1b\x7f", cut_word_before },
-    { "\x1b\b", cut_word_before }, { "\x1b" "d", cut_word_after }, { "\x19", yank },
+    { "\x1bOB", recall_newer }, { "\x1b[3;5~", erase_under }, { "\x1b" "b", move_word_left },
+    { "\x1b[1;5D", move_word_left }, { "\x1b" "f", move_word_right }, { "\x1b[1;5C", move_word_right },
+    { "\x1b\x7f", cut_word_before }, { "\x1b\b", cut_word_before }, { "\x1b" "d", cut_word_after }, { "\x19", yank },
 } };
 
 // The template's characters after the answer's columns.

@@ -30,13 +30,13 @@ struct LineEdit {
 enum class EditStep { GOING, TAKEN, ENDED, REPAINT };
 
 // One key press, all of its bytes: Enter takes the answer (the cursor then
-// at its end), Ctrl-D on an empty answer and the end of input (no bytes) end
+// at its end); Ctrl-D on an empty answer and the end of input (no bytes) end
 // it as leave_answer does; Ctrl-L asks for the screen to be drawn again, as
-// does a change once the answer's first row scrolled off the screen; arrows, Home, End,
-// Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W edit, as do
-// the word moves Alt-B, Alt-F, Ctrl-Left and Ctrl-Right, the word cuts
-// Alt-Backspace and Alt-D and Ctrl-Y; Up and Down recall; a tab is typed as
-// itself; other control keys are ignored.
+// does a change once the answer's first row scrolled off the screen. Arrows,
+// Home, End, Ctrl-A, Ctrl-E, Backspace, Delete, Ctrl-U, Ctrl-K and Ctrl-W
+// edit, as do the word moves Alt-B, Alt-F, Ctrl-Left and Ctrl-Right, the word
+// cuts Alt-Backspace and Alt-D, and Ctrl-Y; Up and Down recall; a tab is
+// typed as itself; other control keys are ignored.
 EditStep edit_key(LineEdit& edit, std::string_view key);
 
 // The whole answer drawn from its first place and the cursor put at its

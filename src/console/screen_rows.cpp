@@ -113,12 +113,13 @@ std::size_t escape_length(std::string_view bytes)
 // The last colour setting in `bytes`, which what follows them is drawn in.
 std::string_view last_colours(std::string_view bytes)
 {
-    for (std::size_t at = bytes.rfind(ESCAPE); at != std::string_view::npos; at = at == 0 ? std::string_view::npos : bytes.rfind(ESCAPE, at - 1)) {
+    std::string_view last;
+    for (std::size_t at = bytes.find(ESCAPE); at != std::string_view::npos; at = bytes.find(ESCAPE, at + 1)) {
         const std::string_view sequence = bytes.substr(at, escape_length(bytes.substr(at)));
         if (sequence.back() == SELECT_COLOURS)
-            return sequence;
+            last = sequence;
     }
-    return {};
+    return last;
 }
 
 }
