@@ -88,5 +88,4 @@ bool pauses_by_console();
 void pause_by_console();
 
 // 4. Shared above them: colours, erasing and the window (console_common.cpp),
-// then the answer reader, with the line editor, the key splitting and the
-// screen rows below it.
+// then the answer reader and its line editor.
