@@ -149,14 +149,12 @@ void draw_edit_again()
     draw_edit(draw_answer);
 }
 
-// The answer stays as drawn, and what follows it starts on the row below.
+// The answer stays as drawn, the cursor after it.
 void leave_edit()
 {
     draw_edit(leave_answer);
-    if (edit_shown == nullptr)
-        return;
-    screen_rows().typed(edit_shown->text);
-    console_write_unfollowed("\n");
+    if (edit_shown != nullptr)
+        screen_rows().draw(edit_shown->text);
     edit_shown = nullptr;
 }
 

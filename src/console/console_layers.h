@@ -36,12 +36,13 @@ void set_output_actions(void (*act_on_signals)(), void (*act_on_refusal)(int err
 void console_write_unfollowed(std::string_view bytes);
 
 // Given by the answer reader while an answer is edited: the answer drawn
-// again once the screen was, and the answer left as drawn with the cursor on
-// the row below, on a way out.
+// again once the screen was, and the answer left as drawn with the cursor
+// after it, on a way out.
 void set_answer_drawing(void (*draw_again)(), void (*leave)());
 void draw_answer_again();
 
-// The closing words of a way out start a row of their own.
+// On a way out at a terminal: the answer being typed left as drawn, and the
+// closing words, if any, on a row of their own.
 void start_closing_row();
 
 // 3. Each platform's console operations (console_posix.cpp, console_windows.cpp);

@@ -26,6 +26,8 @@ void (*signal_acting)() = nullptr;
 void (*refusal_acting)(int) = nullptr;
 void (*answer_drawing)() = nullptr;
 void (*answer_leaving)() = nullptr;
+// The next text is a way out's closing words, which start a row of their own.
+bool closing_row_pending = false;
 
 // Once the program is on its way out, screen text that cannot be delivered is dropped.
 bool leaving = false;
@@ -37,6 +39,13 @@ void act_on_signals_now()
 }
 
 ScreenRows screen;
+
+void start_closing_words()
+{
+    closing_row_pending = false;
+    if (screen.cursor_column() > 0)
+        console_write("\n");
+}
 
 // Going on with every line lost would look like success to a script, so a
 // pipe or file that refuses the text ends the program, keeping the export.
@@ -96,8 +105,11 @@ void append_to_block(std::string_view text)
 void console_write(std::string_view text)
 {
     static const bool terminal = output_is_terminal();
-    if (terminal)
+    if (terminal) {
+        if (closing_row_pending)
+            start_closing_words();
         screen.draw(text);
+    }
     append_to_block(text);
 }
 
@@ -148,8 +160,7 @@ void start_closing_row()
 {
     if (answer_leaving != nullptr)
         answer_leaving();
-    if (screen.cursor_column() > 0)
-        console_write("\n");
+    closing_row_pending = true;
 }
 
 int save_on_way_out()
