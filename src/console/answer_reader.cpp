@@ -139,7 +139,7 @@ void draw_edit(void (*draw)(LineEdit&))
     if (edit_shown == nullptr)
         return;
     edit_shown->columns = screen_rows().width();
-    edit_shown->rows_below = rows_below_cursor();
+    edit_shown->rows = screen_rows().height();
     draw(*edit_shown);
     console_write_unfollowed(edit_shown->drawn);
 }
@@ -164,10 +164,8 @@ bool take_keys(LineEdit& edit)
     for (;;) {
         const std::string_view key = take_key();
         // Measured after the wait for the key, as the window may have been resized meanwhile.
-        if (edit.columns != screen_rows().width()) {
-            edit.columns = screen_rows().width();
-            edit.rows_below = rows_below_cursor();
-        }
+        edit.columns = screen_rows().width();
+        edit.rows = screen_rows().height();
         const EditStep step = edit_key(edit, key);
         console_write_unfollowed(edit.drawn);
         if (step == EditStep::REPAINT)
@@ -187,8 +185,6 @@ bool edit_answer()
     ScreenRows& screen = screen_rows();
     LineEdit edit;
     edit.prompt = screen.current_line();
-    edit.columns = screen.width();
-    edit.rows_below = rows_below_cursor();
     edit.answer_template = std::exchange(template_left, {});
     std::vector<std::string>& answers = answers_to(asked.name);
     edit.history = &answers;

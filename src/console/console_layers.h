@@ -67,10 +67,6 @@ void clear_terminal_screen();
 // holds, then the answer being edited.
 void repaint_screen();
 
-// The screen's rows below the cursor's, as the text drawn since the clear
-// places it.
-int rows_below_cursor();
-
 // Up by `up` rows (down when negative) and right by `right` columns.
 void move_cursor(int up, int right);
 

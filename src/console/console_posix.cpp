@@ -28,7 +28,6 @@ int current_attribute = START_ATTRIBUTE;
 constexpr int WINDOW_ROWS = 60;
 constexpr int WINDOW_COLUMNS = 81;
 
-int screen_height = 24;
 // The window's size as the terminal told it at start, when the program asked
 // for another: given back when the program ends.
 struct winsize size_to_give_back {};
@@ -136,7 +135,7 @@ struct winsize measure_screen()
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0)
         return {};
     screen_rows().set_width(size.ws_col, LastColumn::WRAP_DEFERRED);
-    screen_height = std::max<int>(size.ws_row, 1);
+    screen_rows().set_height(std::max<int>(size.ws_row, 1));
     return size;
 }
 
@@ -168,15 +167,16 @@ void end_if_reader_gone(int error)
 void repaint_screen()
 {
     const int rows_above = screen_rows().rows_since_clear();
-    const ScreenRows::Tail tail = screen_rows().shown_within(screen_height - 1);
-    const int blank_rows = std::max(std::min(rows_above - tail.rows, screen_height - 1 - tail.rows), 0);
+    const int last_row = screen_rows().height() - 1;
+    const ScreenRows::Tail tail = screen_rows().shown_within(last_row);
+    const int blank_rows = std::max(std::min(rows_above - tail.rows, last_row - tail.rows), 0);
     console_write_unfollowed(CURSOR_HOME);
     console_write_unfollowed(ERASE_SCREEN);
     if (blank_rows > 0)
         console_write_unfollowed(cursor_move(blank_rows, CURSOR_DOWN));
     console_write_unfollowed(tail.colours);
     console_write_unfollowed(tail.text);
-    rows_scrolled = std::max(rows_above - (screen_height - 1), 0);
+    rows_scrolled = std::max(rows_above - last_row, 0);
     draw_answer_again();
 }
 
@@ -214,7 +214,7 @@ void shape_window()
 void erase_rows_above(int rows)
 {
     const int cursor_row = screen_rows().rows_since_clear() + rows;
-    rows_scrolled = std::max(rows_scrolled, cursor_row - (screen_height - 1));
+    rows_scrolled = std::max(rows_scrolled, cursor_row - (screen_rows().height() - 1));
     if (rows_scrolled > 0 && rows > cursor_row - rows_scrolled) {
         repaint_screen();
         return;
@@ -223,13 +223,6 @@ void erase_rows_above(int rows)
         console_write_unfollowed(cursor_move(rows, CURSOR_UP));
     console_write_unfollowed("\r");
     console_write_unfollowed(ERASE_TO_SCREEN_END);
-}
-
-int rows_below_cursor()
-{
-    const int cursor_row = screen_rows().rows_since_clear();
-    const int top_row = std::max(rows_scrolled, cursor_row - (screen_height - 1));
-    return screen_height - 1 - (cursor_row - top_row);
 }
 
 void move_cursor(int up, int right)

@@ -164,12 +164,6 @@ void repaint_screen()
 {
 }
 
-// Never asked for either.
-int rows_below_cursor()
-{
-    return 0;
-}
-
 // A row above the top of the buffer makes the call fail, leaving the cursor put.
 void move_cursor(int up, int right)
 {

@@ -249,12 +249,13 @@ void redraw(LineEdit& e, const LineEdit& before)
     draw_from_start(e);
 }
 
-// The answer's rows went further down than the screen has rows below its
-// first: that row scrolled off, out of reach of the cursor.
+// Drawn down to as many rows below its first as the screen has rows, the
+// answer scrolled that first row off, wherever it started: the cursor cannot
+// go back up to it.
 bool first_row_scrolled_off(const LineEdit& e)
 {
     const Place end = place_after(template_after(e), e.columns, DEFERRED, place_of(e, e.text));
-    return end.row - place_of(e, "").row > e.rows_below;
+    return end.row - place_of(e, "").row >= e.rows;
 }
 
 // The cursor after the answer, before what is left of the template.

@@ -17,7 +17,7 @@ struct LineEdit {
     std::string prompt;
     std::string_view answer_template;
     int columns = 80; // the screen's width, set again before every key
-    int rows_below = 1 << 30; // the screen's rows below the answer's first row
+    int rows = 1 << 30;  // the screen's height, set again with the width
     const std::vector<std::string>* history = nullptr; // earlier answers to this question, oldest first
     std::string text;         // the answer
     std::size_t cursor = 0;   // the cursor's byte in `text`

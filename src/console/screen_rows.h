@@ -37,6 +37,8 @@ class ScreenRows {
 public:
     void set_width(int columns, LastColumn last_column);
     int width() const { return columns; }
+    void set_height(int rows) { screen_height = rows; }
+    int height() const { return screen_height; }
 
     // Bytes the program drew.
     void draw(std::string_view bytes);
@@ -79,6 +81,7 @@ private:
     void drop_oldest_lines();
 
     int columns = 80;
+    int screen_height = 24;
     LastColumn last_column_rule = LastColumn::WRAP_DEFERRED;
     std::string drawn;                         // every byte drawn since the clear and not erased
     std::vector<std::size_t> line_starts { 0 }; // where each line begins in `drawn`, the current one last
