@@ -7,6 +7,7 @@
 #include "text_line.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -33,41 +34,59 @@ std::string_view name_of(const std::array<char, 30>& file_name)
     return { file_name.data(), std::strlen(file_name.data()) };
 }
 
+void show_in_red(std::string_view text)
+{
+    setfgcolor(COLOR_RED);
+    console_write(text);
+    setfgcolor(COLOR_WHITE);
+}
+
+// Where the screen is a pipe or a file, the failure is also one line on
+// standard error, where a script looks for why its run failed.
 void show_file_error(std::string_view what, const std::array<char, 30>& file_name, int error)
 {
     TextLine line;
     line << what << " '" << name_of(file_name) << "': " << (error != 0 ? std::strerror(error) : "write error") << '\n';
-    setfgcolor(COLOR_RED);
-    console_write(line.view());
-    setfgcolor(COLOR_WHITE);
+    show_in_red(line.view());
+    if (!output_is_terminal())
+        std::fprintf(stderr, "subnetter: %.*s", static_cast<int>(line.view().size()), line.view().data());
 }
 
-// True when every write reached the file; else `error` holds the reason, 0
-// when none was kept. A write error of a line sticks to the stream without its
-// reason, so the reason comes from the flush at saving, or else from a failed block.
+// True when the file was saved under its name; else `error` holds the reason,
+// 0 when none was kept. A write error of a line sticks to the stream without
+// its reason, so the reason comes from the flush at saving, or else from a
+// failed block. A write to a FIFO or device that a termination cut short
+// (EINTR) is the user's way out, not a failure: what reached it stays, as at
+// any other way out.
 bool close_open_file(int& error)
 {
-    bool failed = std::ferror(open_file) != 0;
-    error = block_write_error;
+    const bool write_failed = std::ferror(open_file) != 0;
     // Flushed apart from the closing, so that each failure keeps its own reason.
     int saving_error = std::fflush(open_file) != 0 ? errno : 0;
     if (std::fclose(open_file) != 0 && saving_error == 0)
         saving_error = errno;
-    const int placing_error = put_export_in_place();
-    if (saving_error != 0 || placing_error != 0) {
-        failed = true;
-        error = saving_error != 0 ? saving_error : placing_error;
-    }
+    error = saving_error != 0 ? saving_error : block_write_error;
+    const bool written = (!write_failed && saving_error == 0) || error == EINTR;
+    const int placing_error = put_export_in_place(written);
+    if (placing_error != 0)
+        error = placing_error;
     open_file = nullptr;
-    export_lost = export_lost || failed;
-    return !failed;
+    const bool saved = written && placing_error == 0;
+    export_lost = export_lost || !saved;
+    return saved;
 }
 
-// The saved message, or in red the failure and its reason.
+// The saved message, or in red the failure, its reason and what became of
+// the file the export was to replace.
 void tell_how_saving_went(bool saved, const std::array<char, 30>& file_name, int error)
 {
     if (!saved) {
         show_file_error("Results could not be saved to file", file_name, error);
+        if (export_had_earlier_file()) {
+            TextLine kept;
+            kept << "The earlier file '" << name_of(file_name) << "' was kept as it was.\n";
+            show_in_red(kept.view());
+        }
         return;
     }
     TextLine message;

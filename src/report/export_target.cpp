@@ -1,5 +1,6 @@
 // export_target.cpp -- the export file's place on the disk: a temporary file
-// beside its name, cut to whole lines, flushed and renamed over the name at saving.
+// beside its name, cut to whole lines, flushed and renamed over the name at
+// saving, or removed when its writing failed.
 #include "report/export_target.h"
 
 #include "report/export_target_platform.h"
@@ -13,6 +14,7 @@ namespace {
 
 std::string temporary_name; // empty while the named file itself is written
 std::string destination;
+bool earlier_file = false; // a regular file had the name when the temporary file was made
 
 // Named after the process, so that two runs never meet in one; a name left by
 // a killed run is passed over.
@@ -27,8 +29,37 @@ int create_temporary()
     }
 }
 
-// The end of the last whole line, reading the file's tail back a block at a time.
-long long last_line_end(int descriptor)
+// The reason a step failed: errno, or EIO where the step gave none.
+int reason_of_failure()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+// A write cut short by a signal leaves a part of a line: it goes. A step that
+// fails leaves a file that may not be whole, so it goes too and whatever had
+// the name stays.
+int put_in_place()
+{
+    errno = 0;
+    const int descriptor = open_for_cutting(temporary_name);
+    int error = descriptor < 0 ? reason_of_failure() : 0;
+    if (descriptor >= 0) {
+        const long long whole = whole_lines_length(descriptor);
+        if (whole < 0 || !cut_at(descriptor, whole) || !sync_to_disk(descriptor))
+            error = reason_of_failure();
+        if (!close_file(descriptor) && error == 0)
+            error = reason_of_failure();
+    }
+    if (error == 0 && !replace_file(temporary_name, destination))
+        error = reason_of_failure();
+    if (error != 0)
+        remove_file(temporary_name);
+    return error;
+}
+
+}
+
+long long whole_lines_length(int descriptor)
 {
     std::array<char, 4096> block;
     const long long size = file_size(descriptor);
@@ -47,40 +78,19 @@ long long last_line_end(int descriptor)
     return 0;
 }
 
-int first_error(int earlier, bool failed)
-{
-    return earlier != 0 || !failed ? earlier : errno;
-}
-
-// A write cut short by a failure or a signal leaves a part of a line: it goes.
-// What the file holds then is whole lines, renamed into place even when the
-// disk reported a failure on the way; only a failed rename leaves the earlier file.
-int put_in_place()
-{
-    const int descriptor = open_for_cutting(temporary_name);
-    int error = first_error(0, descriptor < 0);
-    if (descriptor >= 0) {
-        const long long whole = last_line_end(descriptor);
-        error = first_error(error, whole < 0 || !cut_at(descriptor, whole));
-        error = first_error(error, !sync_to_disk(descriptor));
-        error = first_error(error, !close_file(descriptor));
-    }
-    if (!replace_file(temporary_name, destination)) {
-        error = first_error(error, true);
-        remove_file(temporary_name);
-    }
-    return error;
-}
-
-}
-
 std::FILE* open_export_stream(const char* name)
 {
     temporary_name.clear();
-    if (is_regular_or_missing(name)) {
+    earlier_file = false;
+    const NameHolder holder = what_has(name);
+    // Not even a copy renamed over it: this user could not have written the file in place.
+    if (holder == NameHolder::REGULAR_FILE && !may_write(name))
+        return nullptr;
+    if (holder != NameHolder::OTHER) {
         destination = real_destination(name);
         const int descriptor = create_temporary();
         std::FILE* stream = descriptor >= 0 ? stream_of(descriptor) : nullptr;
+        earlier_file = stream != nullptr && holder == NameHolder::REGULAR_FILE;
         if (stream != nullptr)
             return stream;
         if (descriptor >= 0) {
@@ -93,11 +103,18 @@ std::FILE* open_export_stream(const char* name)
     return open_named_stream(name);
 }
 
-int put_export_in_place()
+int put_export_in_place(bool written)
 {
     if (temporary_name.empty())
         return 0;
-    const int error = put_in_place();
+    const int error = written ? put_in_place() : 0;
+    if (!written)
+        remove_file(temporary_name);
     temporary_name.clear();
     return error;
+}
+
+bool export_had_earlier_file()
+{
+    return earlier_file;
 }

@@ -5,10 +5,17 @@
 #include <cstdio>
 #include <string>
 
-// Whether `name` is a regular file (through a link too) or does not exist.
-bool is_regular_or_missing(const char* name);
+// What has a name, a symbolic link followed: nothing, a regular file, or
+// anything else (a device, a FIFO, a folder, a name that cannot be looked up).
+enum class NameHolder { NOTHING, REGULAR_FILE, OTHER };
+NameHolder what_has(const char* name);
 
-// The file a name stands for, a symbolic link followed, so that the link stays.
+// Whether this user may open the existing file `name` for writing, as the
+// system judges it (root may); errno tells why not.
+bool may_write(const char* name);
+
+// The file a name stands for, symbolic links followed even to a file that does
+// not exist yet, so that the link stays.
 std::string real_destination(const char* name);
 
 int process_number();

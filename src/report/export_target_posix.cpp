@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -23,6 +23,9 @@ namespace {
 // A FIFO without a reader is tried again after this long, so that a signal
 // meanwhile is acted on.
 constexpr int READER_WAIT_MILLISECONDS = 50;
+
+// As many links as the system follows in one name at most (Linux's 40).
+constexpr int MOST_LINKS_FOLLOWED = 40;
 
 // Non-blocking, so that neither the open (a FIFO waits for its reader) nor a
 // write can keep a signal waiting.
@@ -129,24 +132,37 @@ std::FILE* stream_of_named(int descriptor)
 
 }
 
-bool is_regular_or_missing(const char* name)
+NameHolder what_has(const char* name)
 {
     struct stat status {};
     if (stat(name, &status) != 0)
-        return errno == ENOENT;
-    return S_ISREG(status.st_mode);
+        return errno == ENOENT ? NameHolder::NOTHING : NameHolder::OTHER;
+    return S_ISREG(status.st_mode) ? NameHolder::REGULAR_FILE : NameHolder::OTHER;
 }
 
+bool may_write(const char* name)
+{
+    const int descriptor = open(name, O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    close(descriptor);
+    return true;
+}
+
+// Each link's target, a relative one taken from the link's own folder, until a
+// name that is no link; a loop of links ends where the system gives up on it.
 std::string real_destination(const char* name)
 {
-    struct stat status {};
-    if (lstat(name, &status) != 0 || !S_ISLNK(status.st_mode))
-        return name;
-    char* real = realpath(name, nullptr);
-    if (real == nullptr)
-        return name;
-    std::string path = real;
-    std::free(real);
+    std::string path = name;
+    std::string target(PATH_MAX, '\0');
+    for (int hop = 0; hop < MOST_LINKS_FOLLOWED; ++hop) {
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) == target.size())
+            return path;
+        const std::string_view followed(target.data(), static_cast<std::size_t>(length));
+        const std::size_t folder_end = followed.front() == '/' ? 0 : path.rfind('/') + 1;
+        path = path.substr(0, folder_end) + std::string(followed);
+    }
     return path;
 }
 

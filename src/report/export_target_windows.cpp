@@ -12,12 +12,19 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-bool is_regular_or_missing(const char* name)
+NameHolder what_has(const char* name)
 {
     struct _stat64 status {};
     if (_stat64(name, &status) != 0)
-        return errno == ENOENT;
-    return (status.st_mode & _S_IFMT) == _S_IFREG;
+        return errno == ENOENT ? NameHolder::NOTHING : NameHolder::OTHER;
+    return (status.st_mode & _S_IFMT) == _S_IFREG ? NameHolder::REGULAR_FILE : NameHolder::OTHER;
+}
+
+// A read-only file is the one a user may not write here; MoveFileEx would
+// refuse to replace it only after the whole report was written.
+bool may_write(const char* name)
+{
+    return _access(name, 2) == 0;
 }
 
 std::string real_destination(const char* name)

@@ -86,15 +86,20 @@ TEST(ExportMishaps, UserIsToldAndTheProgramGoesOn)
 }
 
 void write_longer_file(const fs::path& dir) { std::ofstream(dir / "Result_1.txt") << std::string(100000, 'x'); }
-void link_to_file_in_subfolder(const fs::path& dir)
+void link_to_missing_file(const fs::path& dir)
 {
     fs::create_directory(dir / "kept");
-    std::ofstream(dir / "kept/report.txt") << "earlier\n";
     fs::create_symlink("kept/report.txt", dir / "Result_1.txt");
+}
+void link_to_file_in_subfolder(const fs::path& dir)
+{
+    link_to_missing_file(dir);
+    std::ofstream(dir / "kept/report.txt") << "earlier\n";
 }
 
 // What had the name before the run: the report takes its place, and a link to a
-// regular file stays a link whose target gets the report. No temporary file is left.
+// regular file, or to none yet, stays a link whose target gets the report. No
+// temporary file is left.
 TEST(ExportFile, TakesThePlaceOfWhatHadItsName)
 {
     const fs::path session = TEST_DATA / "e2e/sessions/quick_export";
@@ -104,7 +109,8 @@ TEST(ExportFile, TakesThePlaceOfWhatHadItsName)
         void (*prepare)(const fs::path&);
         std::map<std::string, std::string> files_left;
     };
-    const Earlier EARLIER[] { { write_longer_file, only_the_report }, { link_to_file_in_subfolder, {} } };
+    const Earlier EARLIER[] { { write_longer_file, only_the_report }, { link_to_file_in_subfolder, {} },
+        { link_to_missing_file, {} } };
     for (const Earlier& earlier : EARLIER) {
         TemporaryFolder folder;
         earlier.prepare(folder.path);

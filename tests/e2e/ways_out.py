@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """ways_out.py -- every way out keeps the export to whole lines and ends as a script expects: a signal while standard
-output or the export file takes nothing, a reader gone, a refused output, a file size limit, two runs in one folder.
+output or the export file takes nothing, a reader gone, a refused output, two runs in one folder; a save that fails
+(a full disk, a file size limit, a file this user may not write) leaves what had the name as it was.
 Usage: ways_out.py PATH/subnetter"""
 import os
+import pwd
 import resource
 import signal
 import subprocess
@@ -19,8 +21,23 @@ PATIENCE = 2  # seconds the program may take to end after a signal
 LISTED = b"\n1 4 9 Y N\n10.0.0.1\n22\n0 0\n" + b"\n" * 20000 + b"2\n\n"
 QUICK = b"\n1 4 9 Y Y\n10.0.0.1\n22\n2\n\n"
 REFUSED = "subnetter: writing to standard output failed: "
-SAVED, TOO_LARGE = b"Results saved sucessfully to file 'Result_1.txt'", b"'Result_1.txt': File too large"
+SAVED, KEPT = b"Results saved sucessfully to file 'Result_1.txt'", b"The earlier file 'Result_1.txt' was kept as it was."
+NOT_SAVED, NOT_EXPORTED = "Results could not be saved to file 'Result_1.txt': ", "Results can not be exported to file"
+EARLIER = b"an earlier report\n"
 failures = []
+
+
+def can_mount():
+    with tempfile.TemporaryDirectory() as probe:
+        return subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1k", "tmpfs", probe], stderr=subprocess.DEVNULL
+                              ).returncode == 0 and subprocess.run(["umount", probe]).returncode == 0
+
+
+# A full disk is a tmpfs of 1 MiB where this user may mount one (as CI may), else a file size limit; both fail a save.
+SMALL_DISK = os.geteuid() == 0 and can_mount()
+FULL = "No space left on device" if SMALL_DISK else "File too large"
+# A user who may not write a read-only file: this one, or nobody when this one is root.
+OTHER_USER = os.geteuid() != 0 or "nobody" in (entry.pw_name for entry in pwd.getpwall())
 
 
 def stalled_pipe(folder):
@@ -79,9 +96,13 @@ class Case:
     errors: str = ""  # standard error
     shown: bytes = b""  # on the screen
     least: int = 1  # bytes the export keeps at least
+    full_disk: bool = False
+    earlier: bytes = None  # Result_1.txt before the run; a failed save must leave it as it was (or none)
+    read_only: bool = False  # Result_1.txt read-only, for a user who is not root
 
 
 LIMIT = 2000 * 1024
+FAILED = "subnetter: " + NOT_SAVED
 CASES = [
     Case("SIGTERM, output a full pipe", LISTED, stalled_pipe, -signal.SIGTERM, sent=signal.SIGTERM),
     Case("SIGINT, output a full pipe", LISTED, stalled_pipe, -signal.SIGINT, sent=signal.SIGINT),
@@ -93,7 +114,14 @@ CASES = [
     Case("reader gone, SIGPIPE ignored", LISTED, head_pipe(3000000), 1, ignore_pipe=True,
          errors=REFUSED + "Broken pipe\n", least=1000000),
     Case("full device", LISTED, to_file("/dev/full"), 1, errors=REFUSED + "No space left on device\n", least=0),
-    Case("file size limit", QUICK, to_file("screen"), 1, size_limit=LIMIT, shown=TOO_LARGE, least=LIMIT - 100),
+    Case("file size limit", QUICK, to_file("screen"), 1, size_limit=LIMIT, errors=FAILED + "File too large\n",
+         shown=NOT_SAVED.encode() + b"File too large\n\n", earlier=b""),
+    Case("full disk, > /dev/null", QUICK, to_file("/dev/null"), 1, full_disk=True, errors=FAILED + FULL + "\n",
+         earlier=b""),
+    Case("full disk, earlier file", QUICK, to_file("screen"), 1, full_disk=True, errors=FAILED + FULL + "\n",
+         shown=KEPT, earlier=EARLIER),
+    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only=True, earlier=EARLIER,
+         errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n", shown=NOT_EXPORTED.encode()),
     Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=SAVED),
 ]
 
@@ -102,14 +130,32 @@ def limit_file_size(size):
     return lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (size, size))
 
 
+def prepare(folder, case):
+    """Mounts the small disk on the folder and puts the earlier file in it; returns what the run needs for them."""
+    if case.full_disk and SMALL_DISK:
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1M", "tmpfs", folder], check=True)
+    if case.earlier:
+        (folder / "Result_1.txt").write_bytes(case.earlier)
+    if case.read_only:
+        (folder / "Result_1.txt").chmod(0o444)
+        folder.chmod(0o777)
+        if os.geteuid() == 0:
+            return {"user": "nobody", "group": pwd.getpwnam("nobody").pw_gid, "extra_groups": []}
+    limit = case.size_limit or (LIMIT if case.full_disk and not SMALL_DISK else 0)
+    return {"preexec_fn": limit_file_size(limit) if limit else None}
+
+
 def run_case(case, whole):
+    if case.read_only and not OTHER_USER:
+        print(f"{case.name}: skipped, as root with no user nobody to run as")
+        return
     with tempfile.TemporaryDirectory() as scratch:
         folder = Path(scratch)
+        as_prepared = prepare(folder, case)
         exported = fifo_export(folder, case.export == "fifo read") if case.export else regular_export(folder)
         out, finish = case.output(folder)
         process = subprocess.Popen([PROGRAM], cwd=folder, stdin=subprocess.PIPE, stdout=out, stderr=subprocess.PIPE,
-                                   restore_signals=not case.ignore_pipe,
-                                   preexec_fn=limit_file_size(case.size_limit) if case.size_limit else None)
+                                   restore_signals=not case.ignore_pipe, **as_prepared)
         os.close(out)
         feeder = threading.Thread(target=feed, args=(process, case.answers))
         feeder.start()
@@ -131,7 +177,9 @@ def run_case(case, whole):
             problems.append(f"status {process.returncode}, not {case.status}")
         if process.stderr.read().decode() != case.errors:
             problems.append("standard error differs")
-        if len(got) < case.least or got and not got.endswith(b"\n") or not whole.startswith(got):
+        if case.earlier is not None and got != case.earlier:
+            problems.append(f"Result_1.txt of {len(got)} bytes is not the one there before")
+        if case.earlier is None and (len(got) < case.least or got and not got.endswith(b"\n") or not whole.startswith(got)):
             problems.append(f"export of {len(got)} bytes is not whole lines of the report")
         if case.shown not in screen:
             problems.append(f"{case.shown!r} not on the screen")
@@ -139,6 +187,8 @@ def run_case(case, whole):
         if left:
             problems.append(f"left {left}")
         failures.extend(f"{case.name}: {problem}" for problem in problems)
+        if case.full_disk and SMALL_DISK:
+            subprocess.run(["umount", folder], check=True)
 
 
 def feed(process, answers):
