@@ -1,7 +1,9 @@
 // command_line.cpp -- --help, --version and the usage line for any other argument.
 #include "command_line.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -33,10 +35,21 @@ constexpr std::string_view VERSION = "subnetter " SUBNETTER_VERSION "\n";
 
 // Plain stdio rather than the console layer: the console is not set up yet,
 // and an answer to an argument must not resize or colour the terminal.
-int print(std::FILE* stream, std::string_view text)
+void print(std::FILE* stream, std::string_view text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
-    return std::fflush(stream) == 0 && std::ferror(stream) == 0 ? 0 : 1;
+}
+
+// The answer on standard output: 0, or 1 with the reason on standard error,
+// as a session tells a refused output.
+int answer(std::string_view text)
+{
+    errno = 0;
+    print(stdout, text);
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(errno != 0 ? errno : EIO));
+    return 1;
 }
 
 }
@@ -47,14 +60,14 @@ std::optional<int> answer_command_line(int argc, char* argv[])
         return std::nullopt;
     const std::string_view argument = argv[1];
     if (argc == 2 && argument == "--version")
-        return print(stdout, VERSION);
+        return answer(VERSION);
     // One write for the whole help: a reader that stops at the usage line
     // (`subnetter --help | head -1`) must not leave later pieces to a closed pipe.
     if (argc == 2 && argument == "--help") {
         std::string help(USAGE);
         help += ABOUT;
         help += MANUAL;
-        return print(stdout, help);
+        return answer(help);
     }
     print(stderr, USAGE);
     return 2;

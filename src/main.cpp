@@ -165,9 +165,9 @@ void run_calculation(Calculation& c)
 
 int main(int argc, char* argv[])
 {
+    open_missing_standard_descriptors();
     if (const std::optional<int> status = answer_command_line(argc, argv))
         return *status;
-    open_missing_standard_descriptors();
     set_way_out(save_export_on_way_out);
     setup_window();
     start_menu_graphics();

@@ -76,10 +76,13 @@ for arguments, status, output, error in ROWS:
         print(f"subnetter {arguments}: {problem}")
     failures += bool(problems)
 
-# Standard output that refuses the answer is told by the status, as in a session.
-with open("/dev/full", "w") as full:
-    refused = subprocess.run([PROGRAM, "--version"], stdout=full, stderr=subprocess.DEVNULL, timeout=10).returncode
-if refused != 1:
-    print(f"subnetter --version > /dev/full: status {refused}, not 1")
-    failures += 1
+# Standard output that refuses the answer is told on standard error and by the status, as in a session; a closed
+# one is the null device.
+for argument, redirection, status, error in [("--help", "> /dev/full", 1, "No space left on device"),
+                                             ("--version", ">&-", 0, "")]:
+    run = subprocess.run(["sh", "-c", f'exec "$0" {argument} {redirection}', PROGRAM], stderr=subprocess.PIPE, timeout=10)
+    expected = error and f"subnetter: writing to standard output failed: {error}\n"
+    if (run.returncode, run.stderr.decode()) != (status, expected):
+        print(f"subnetter {argument} {redirection}: status {run.returncode}, standard error {run.stderr!r}")
+        failures += 1
 sys.exit(1 if failures else 0)
