@@ -54,25 +54,6 @@ void nullifying_sf(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, c
     }
 }
 
-void nullifying_sf_vlsm(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix)
-{
-    fill_positions({ &o1, &o2, &o3, &o4 }, std::clamp(prefix, 0, 32), 32, 0);
-}
-
-void nullifying_all(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4)
-{
-    fill_positions({ &o1, &o2, &o3, &o4 }, 0, 32, 0);
-}
-
-void last_ip(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix)
-{
-    const AddressView address { &o1, &o2, &o3, &o4 };
-    prefix = std::clamp(prefix, 0, 32);
-    fill_positions(address, prefix, 31, 1);
-    if (prefix <= 31)
-        entry_at(address, 31) = 0;
-}
-
 void address_space_exhausted()
 {
     console_write("Error!!!");

@@ -1,4 +1,4 @@
-// subnet_math.h -- masks, network addresses, classful networks, last hosts and the address step.
+// subnet_math.h -- masks, network addresses, classful networks and the address step.
 #pragma once
 
 #include "address/octet_bits.h"
@@ -12,16 +12,6 @@ void logical_and_algorithm(const OctetBits& a, const OctetBits& b, OctetBits& ou
 // Clears the host octets of the classful network of `class_letter` (A: 2..4,
 // B: 3..4, C: 4); the first octet is never written.
 void nullifying_sf(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, char class_letter);
-
-// Clears positions prefix..31: the network of the subnet of length `prefix`.
-void nullifying_sf_vlsm(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix);
-
-// Clears all 32 entries.
-void nullifying_all(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4);
-
-// Replaces the host part by 1...10: the last usable host of the subnet of
-// length `prefix` (clamped to 0..32) that holds the address.
-void last_ip(OctetBits& o1, OctetBits& o2, OctetBits& o3, OctetBits& o4, int prefix);
 
 // Prints "Error!!!" and ends the program: 255.255.255.255 has no successor.
 [[noreturn]] void address_space_exhausted();

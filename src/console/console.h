@@ -33,15 +33,10 @@ void console_write_int(int value);
 void console_flush();
 
 int getcolors();
-int getfgcolor();
-int getbgcolor();
 void setfgcolor(int colour);
-void setbgcolor(int colour);
-void setcolors(int foreground, int background);
 
 // Erases the n rows above the cursor and leaves it at the first of them.
 void ClearLines(int n);
-void cursor_reposition(int up, int right);
 
 void ClearScreen();
 
@@ -55,6 +50,11 @@ int save_on_way_out();
 // terminal put back as it was. The status is 0, or 1 when something the run
 // wrote could not be saved.
 [[noreturn]] void end_program();
+
+// Called by end_program with the status just before the process exits. A test
+// that runs the program's code in its own process sets one that throws, so
+// that the end of its input or "Error!!!" comes back to it as an exception.
+void set_program_end(void (*before_exit)(int status));
 
 // Acts on the signals that came in since the last wait: a termination saves
 // what was written and ends the program by the same signal, a stop (Ctrl-Z)

@@ -41,29 +41,9 @@ int getcolors()
     return output_is_terminal() ? terminal_attribute() : redirected_attribute;
 }
 
-int getfgcolor()
-{
-    return getcolors() & 15;
-}
-
-int getbgcolor()
-{
-    return getcolors() >> 4;
-}
-
 void setfgcolor(int colour)
 {
     set_attribute((getcolors() & 0xF0) | (colour & 15));
-}
-
-void setbgcolor(int colour)
-{
-    set_attribute(((colour << 4) & 0xFF) | (getcolors() & 15));
-}
-
-void setcolors(int foreground, int background)
-{
-    set_attribute(((background << 4) & 0xFF) | (foreground & 15));
 }
 
 void ClearLines(int n)
@@ -76,12 +56,6 @@ void ClearLines(int n)
     const int rows = screen_rows().rows_up_to(n);
     screen_rows().forget(n);
     erase_rows_above(rows);
-}
-
-void cursor_reposition(int up, int right)
-{
-    if (output_is_terminal())
-        move_cursor(up, right);
 }
 
 void ClearScreen()

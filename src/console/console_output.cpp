@@ -22,6 +22,7 @@ std::size_t output_length = 0;
 bool output_lost = false;
 
 int (*way_out)() = nullptr;
+void (*program_end)(int) = nullptr;
 void (*signal_acting)() = nullptr;
 void (*refusal_acting)(int) = nullptr;
 void (*answer_drawing)() = nullptr;
@@ -173,7 +174,14 @@ void end_program()
 {
     const int status = save_on_way_out();
     console_flush();
+    if (program_end != nullptr)
+        program_end(status);
     std::exit(status);
+}
+
+void set_program_end(void (*before_exit)(int status))
+{
+    program_end = before_exit;
 }
 
 ScreenRows& screen_rows()

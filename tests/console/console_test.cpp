@@ -1,15 +1,14 @@
-// console_test.cpp -- the answer reader and the colour attribute.
+// console_test.cpp -- the answer reader, keys, screen rows and the line editor.
 #include "console/answer_reader.h"
-#include "console/console.h"
 #include "console/key_press.h"
 #include "console/line_editor.h"
 #include "console/screen_rows.h"
+#include "run_program.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <climits>
-#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -26,6 +25,9 @@ TEST(AnswerReader, EachTokenAnswersOneQuestionWithItsAtoiValue)
     for (int expected : { 1, 9 }) // menu fields keep the low 16 bits
         EXPECT_EQ(keep_low_16_bits(read_token(ANY).value), expected);
     EXPECT_EQ(read_token(ANY).first, 'n');
+    testing::internal::CaptureStdout();
+    EXPECT_THROW(read_token(ANY), ProgramEnded); // the end of input ends the program
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n");
 }
 
 TEST(AnswerReader, PatternsStopEarlyAndDiscardTheirLine)
@@ -169,20 +171,6 @@ TEST(LineEditor, KeysChangeTheAnswerAndDrawOnlyWhatChanged)
         EXPECT_EQ(edit.text, answer) << testing::PrintToString(keys);
         EXPECT_EQ(all_drawn, drawn) << testing::PrintToString(keys);
         EXPECT_EQ(step, last) << testing::PrintToString(keys);
-    }
-}
-
-TEST(Console, ColourSettersKeepTheOtherHalfOfTheAttribute)
-{
-    const std::pair<std::function<void()>, int> steps[] {
-        { [] { setcolors(15, 0); }, 0x0F }, { [] { setfgcolor(COLOR_GREEN); }, 0x0A },
-        { [] { setfgcolor(COLOR_WHITE); }, 0x0F }, { [] { setfgcolor(0x1C); }, 0x0C },
-        { [] { setbgcolor(1); }, 0x1C }, { [] { setbgcolor(0x12); }, 0x2C },
-        { [] { setfgcolor(-1); }, 0x2F }, { [] { setcolors(0x1A, 0x13); }, 0x3A },
-    };
-    for (const auto& [step, attribute] : steps) {
-        step();
-        EXPECT_EQ(getcolors(), attribute);
     }
 }
 

@@ -1,14 +1,15 @@
 // answer_reader_fuzz.cpp -- libFuzzer target: any text through every kind of read of the answer reader.
-// The first byte gives the number of reads, the next bytes choose them, the rest is the text read. The reader
-// ends the process at end of input, so a tail of short lines follows: no read can take more than a few lines.
+// The first byte gives the number of reads, the next bytes choose them, the rest is the text read. Where the
+// reader would end the process at the end of the text, it throws instead and the input is done.
 #include "console/answer_reader.h"
+#include "console/console.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -38,6 +39,10 @@ template <int FIELDS> void check_numbers()
         check(f[k] == UNTOUCHED);
 }
 
+struct InputEnded { };
+
+void stop_at_end(int) { throw InputEnded {}; }
+
 constexpr void (*READS[])() = { check_token, check_numbers<1>, check_numbers<2>, check_numbers<4>, read_pause_key,
     read_one_character };
 
@@ -48,11 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::size_t reads = std::min(data[0] % (MOST_READS + 1), size - 1);
-    std::string text = std::string(reinterpret_cast<const char*>(data + 1 + reads), size - 1 - reads) + '\n';
-    for (std::size_t line = 0; line < 4 * MOST_READS + 4; ++line)
-        text += "1\n";
-    use_text_as_input(text);
-    for (std::size_t k = 1; k <= reads; ++k)
-        READS[data[k] % std::size(READS)]();
+    set_program_end(stop_at_end);
+    use_text_as_input(std::string_view(reinterpret_cast<const char*>(data + 1 + reads), size - 1 - reads));
+    try {
+        for (std::size_t k = 1; k <= reads; ++k)
+            READS[data[k] % std::size(READS)]();
+    } catch (const InputEnded&) {
+    }
     return 0;
 }

@@ -9,6 +9,13 @@
 #include <string_view>
 #include <vector>
 
+// Thrown in a test program where the program's code would end the process
+// (the end of its input, "Error!!!"): an end no test planned fails the test,
+// and a test that plans one catches it.
+struct ProgramEnded {
+    int status;
+};
+
 struct ProgramRun {
     int status = -1;                           // exit status, or -1 when killed
     bool timed_out = false;                    // ended by the time bound
