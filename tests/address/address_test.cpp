@@ -68,29 +68,6 @@ TEST(SubnetMath, MaskAndNetworkAtEveryPrefix)
     }
 }
 
-// Network, gateway, first host, last host and broadcast, written out by hand:
-// the widest and narrowest prefixes, the last subnet of each class, and the
-// VLSM's first subnet, which starts at whatever network it is given.
-TEST(SubnetAddresses, EdgesOfThePlan)
-{
-    const std::tuple<std::uint32_t, int, SubnetAddresses> cases[] {
-        { ip(10, 0, 0, 0), 8, { ip(10, 0, 0, 0), ip(10, 0, 0, 1), ip(10, 0, 0, 2), ip(10, 255, 255, 254), ip(10, 255, 255, 255) } },
-        { ip(10, 0, 0, 0), 30, { ip(10, 0, 0, 0), ip(10, 0, 0, 1), ip(10, 0, 0, 2), ip(10, 0, 0, 2), ip(10, 0, 0, 3) } },
-        { ip(126, 255, 255, 252), 30, { ip(126, 255, 255, 252), ip(126, 255, 255, 253), ip(126, 255, 255, 254), ip(126, 255, 255, 254), ip(126, 255, 255, 255) } },
-        { ip(126, 128, 0, 0), 9, { ip(126, 128, 0, 0), ip(126, 128, 0, 1), ip(126, 128, 0, 2), ip(126, 255, 255, 254), ip(126, 255, 255, 255) } },
-        { ip(191, 255, 255, 192), 26, { ip(191, 255, 255, 192), ip(191, 255, 255, 193), ip(191, 255, 255, 194), ip(191, 255, 255, 254), ip(191, 255, 255, 255) } },
-        { ip(172, 16, 240, 0), 20, { ip(172, 16, 240, 0), ip(172, 16, 240, 1), ip(172, 16, 240, 2), ip(172, 16, 255, 254), ip(172, 16, 255, 255) } },
-        { ip(223, 255, 255, 252), 30, { ip(223, 255, 255, 252), ip(223, 255, 255, 253), ip(223, 255, 255, 254), ip(223, 255, 255, 254), ip(223, 255, 255, 255) } },
-        { ip(192, 168, 1, 128), 25, { ip(192, 168, 1, 128), ip(192, 168, 1, 129), ip(192, 168, 1, 130), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
-        { ip(192, 168, 1, 77), 26, { ip(192, 168, 1, 77), ip(192, 168, 1, 78), ip(192, 168, 1, 79), ip(192, 168, 1, 126), ip(192, 168, 1, 127) } },
-        // Past the last octet the gateway and first host wrap in it, with no carry.
-        { ip(192, 168, 1, 254), 30, { ip(192, 168, 1, 254), ip(192, 168, 1, 255), ip(192, 168, 1, 0), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
-        { ip(192, 168, 1, 255), 24, { ip(192, 168, 1, 255), ip(192, 168, 1, 0), ip(192, 168, 1, 1), ip(192, 168, 1, 254), ip(192, 168, 1, 255) } },
-    };
-    for (const auto& [network, prefix, expected] : cases)
-        EXPECT_EQ(subnet_addresses(network, prefix), expected) << std::hex << network << std::dec << '/' << prefix;
-}
-
 TEST(SubnetMath, NextAddressCarriesIntoEveryOctet)
 {
     for (const std::uint32_t address : { 0u, ip(192, 168, 1, 255), ip(1, 2, 255, 255), ip(10, 255, 255, 255),

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""ways_out.py -- every way out keeps the export to whole lines and ends as a script expects: a signal while standard
-output or the export file takes nothing, a reader gone, a refused output, two runs in one folder; a save that fails
-(a full disk, a file size limit, a file this user may not write) leaves what had the name as it was.
-Usage: ways_out.py PATH/subnetter"""
+# ways_out.py -- every way out keeps the export to whole lines and ends as a script expects: a signal while standard
+# output or the export file takes nothing, a reader gone, a refused output, two runs in one folder; a save that fails
+# (a full disk, a file size limit, a file this user may not write) leaves what had the name as it was.
+# Usage: ways_out.py PATH/subnetter
 import os
 import pwd
 import resource
@@ -27,27 +27,26 @@ EARLIER = b"an earlier report\n"
 failures = []
 
 
-def can_mount():
-    with tempfile.TemporaryDirectory() as probe:
-        return subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1k", "tmpfs", probe], stderr=subprocess.DEVNULL
-                              ).returncode == 0 and subprocess.run(["umount", probe]).returncode == 0
+def mount_small_disk(folder, size="1M"):
+    return subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={size}", "tmpfs", folder], stderr=subprocess.DEVNULL)
 
 
 # A full disk is a tmpfs of 1 MiB where this user may mount one (as CI may), else a file size limit; both fail a save.
-SMALL_DISK = os.geteuid() == 0 and can_mount()
+with tempfile.TemporaryDirectory() as probe:
+    SMALL_DISK = mount_small_disk(probe, "1k").returncode == 0 and subprocess.run(["umount", probe]).returncode == 0
 FULL = "No space left on device" if SMALL_DISK else "File too large"
 # A user who may not write a read-only file: this one, or nobody when this one is root.
 OTHER_USER = os.geteuid() != 0 or "nobody" in (entry.pw_name for entry in pwd.getpwall())
 
 
+# A pipe nobody reads: the program's writes wait once it is full.
 def stalled_pipe(folder):
-    """A pipe nobody reads: the program's writes wait once it is full."""
     reader, writer = os.pipe()
     return writer, lambda: os.close(reader)
 
 
+# `| head -c COUNT`: a reader that takes COUNT bytes, then goes.
 def head_pipe(count):
-    """`| head -c COUNT`: a reader that takes COUNT bytes, then goes."""
     def make(folder):
         reader, writer = os.pipe()
         def read_then_go():
@@ -65,9 +64,9 @@ def to_file(name):
     return make
 
 
+# Result_1.txt a FIFO: without a reader the program waits in its open; a reader that takes nothing lets it wait in its
+# writes. What the reader gets is read once the program has ended.
 def fifo_export(folder, reader):
-    """Result_1.txt a FIFO: without a reader the program waits in its open; a reader that takes nothing lets it
-    wait in its writes. What the reader gets is read once the program has ended."""
     os.mkfifo(folder / "Result_1.txt")
     if not reader:
         return lambda: b""
@@ -98,7 +97,7 @@ class Case:
     least: int = 1  # bytes the export keeps at least
     full_disk: bool = False
     earlier: bytes = None  # Result_1.txt before the run; a failed save must leave it as it was (or none)
-    read_only: bool = False  # Result_1.txt read-only, for a user who is not root
+    read_only: str = ""  # "file" (Result_1.txt) or "folder" made read-only, for a user who is not root
 
 
 LIMIT = 2000 * 1024
@@ -120,8 +119,10 @@ CASES = [
          earlier=b""),
     Case("full disk, earlier file", QUICK, to_file("screen"), 1, full_disk=True, errors=FAILED + FULL + "\n",
          shown=KEPT, earlier=EARLIER),
-    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only=True, earlier=EARLIER,
+    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only="file", earlier=EARLIER,
          errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n", shown=NOT_EXPORTED.encode()),
+    Case("read-only folder", QUICK, to_file("/dev/null"), 1, read_only="folder", earlier=b"",
+         errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n"),
     Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=SAVED),
 ]
 
@@ -130,15 +131,16 @@ def limit_file_size(size):
     return lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (size, size))
 
 
+# Mounts the small disk on the folder and puts the earlier file in it; returns what the run needs for them.
 def prepare(folder, case):
-    """Mounts the small disk on the folder and puts the earlier file in it; returns what the run needs for them."""
     if case.full_disk and SMALL_DISK:
-        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1M", "tmpfs", folder], check=True)
+        mount_small_disk(folder).check_returncode()
     if case.earlier:
         (folder / "Result_1.txt").write_bytes(case.earlier)
-    if case.read_only:
+    if case.read_only == "file":
         (folder / "Result_1.txt").chmod(0o444)
-        folder.chmod(0o777)
+    if case.read_only:
+        folder.chmod(0o777 if case.read_only == "file" else 0o555)
         if os.geteuid() == 0:
             return {"user": "nobody", "group": pwd.getpwnam("nobody").pw_gid, "extra_groups": []}
     limit = case.size_limit or (LIMIT if case.full_disk and not SMALL_DISK else 0)
@@ -205,8 +207,8 @@ def whole_report(answers):
         return (Path(scratch) / "Result_1.txt").read_bytes()
 
 
+# A listing paged slowly and a quick export started meanwhile: Result_1.txt is one of the two whole reports.
 def two_runs_in_one_folder():
-    """A listing paged slowly and a quick export started meanwhile: Result_1.txt is one of the two whole reports."""
     paged, quick = b"\n1 4 9 Y N\n192.168.1.77\n26\n0 0\n", b"\n1 4 9 Y Y\n192.168.2.1\n27\n2\n\n"
     reports = [whole_report(paged + b"\n" * 5 + b"2\n\n"), whole_report(quick)]
     with tempfile.TemporaryDirectory() as scratch:
