@@ -24,6 +24,9 @@ REFUSED = "subnetter: writing to standard output failed: "
 SAVED, KEPT = b"Results saved sucessfully to file 'Result_1.txt'", b"The earlier file 'Result_1.txt' was kept as it was."
 NOT_SAVED, NOT_EXPORTED = "Results could not be saved to file 'Result_1.txt': ", "Results can not be exported to file"
 EARLIER = b"an earlier report\n"
+# 192.168.1.1 with the default prefix exported and shown, and as a quick export, which is shown once its file is lost.
+EXPORTED, QUICK_C = b"1\n3\n9\nY\nN\n192.168.1.1\n\n\n", b"1\n3\n9\nY\nY\n192.168.1.1\n\n\n"
+SECOND_SAVED = b"Results saved sucessfully to file 'Result_2.txt'...\n"
 failures = []
 
 
@@ -79,7 +82,24 @@ def fifo_export(folder, reader):
 
 
 def regular_export(folder):
-    return lambda: (folder / "Result_1.txt").read_bytes() if (folder / "Result_1.txt").exists() else b""
+    return lambda: (folder / "Result_1.txt").read_bytes() if (folder / "Result_1.txt").is_file() else b""
+
+
+def earlier_file(folder):
+    (folder / "Result_1.txt").write_bytes(EARLIER)
+
+
+def link_to(target):
+    return lambda folder: (folder / "Result_1.txt").symlink_to(target)
+
+
+def link_into_folder(with_file):
+    def make(folder):
+        (folder / "kept").mkdir()
+        if with_file:
+            (folder / "kept" / "report.txt").write_bytes(EARLIER)
+        link_to("kept/report.txt")(folder)
+    return make
 
 
 @dataclass
@@ -93,15 +113,19 @@ class Case:
     ignore_pipe: bool = False
     size_limit: int = 0
     errors: str = ""  # standard error
-    shown: bytes = b""  # on the screen
+    shown: tuple = ()  # on the screen
     least: int = 1  # bytes the export keeps at least
     full_disk: bool = False
-    earlier: bytes = None  # Result_1.txt before the run; a failed save must leave it as it was (or none)
+    before: object = None  # puts what has the name before the run in the folder
+    kept: bytes = None  # a failed save leaves Result_1.txt so (b"": none), and nothing is told saved
     read_only: str = ""  # "file" (Result_1.txt) or "folder" made read-only, for a user who is not root
+    left: tuple = ()  # files the run leaves besides Result_1.txt and the screen
 
 
 LIMIT = 2000 * 1024
 FAILED = "subnetter: " + NOT_SAVED
+DENIED = f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n"
+DEVICE_FULL, WHOLE = NOT_SAVED.encode() + b"No space left on device\n", 1 << 40  # least: the whole report
 CASES = [
     Case("SIGTERM, output a full pipe", LISTED, stalled_pipe, -signal.SIGTERM, sent=signal.SIGTERM),
     Case("SIGINT, output a full pipe", LISTED, stalled_pipe, -signal.SIGINT, sent=signal.SIGINT),
@@ -113,17 +137,31 @@ CASES = [
     Case("reader gone, SIGPIPE ignored", LISTED, head_pipe(3000000), 1, ignore_pipe=True,
          errors=REFUSED + "Broken pipe\n", least=1000000),
     Case("full device", LISTED, to_file("/dev/full"), 1, errors=REFUSED + "No space left on device\n", least=0),
+    Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=(SAVED,)),
+    Case("earlier file replaced", QUICK, to_file("screen"), 0, before=earlier_file, least=WHOLE, shown=(SAVED,)),
+    Case("link to a file", QUICK, to_file("screen"), 0, before=link_into_folder(True), least=WHOLE, left=("kept",)),
+    Case("dangling link", QUICK, to_file("screen"), 0, before=link_into_folder(False), least=WHOLE, left=("kept",)),
+    # Failed saves: the run goes on, and its status and standard error tell a script what the screen says.
     Case("file size limit", QUICK, to_file("screen"), 1, size_limit=LIMIT, errors=FAILED + "File too large\n",
-         shown=NOT_SAVED.encode() + b"File too large\n\n", earlier=b""),
+         shown=(NOT_SAVED.encode() + b"File too large\n\n",), kept=b""),
     Case("full disk, > /dev/null", QUICK, to_file("/dev/null"), 1, full_disk=True, errors=FAILED + FULL + "\n",
-         earlier=b""),
+         kept=b""),
     Case("full disk, earlier file", QUICK, to_file("screen"), 1, full_disk=True, errors=FAILED + FULL + "\n",
-         shown=KEPT, earlier=EARLIER),
-    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only="file", earlier=EARLIER,
-         errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n", shown=NOT_EXPORTED.encode()),
-    Case("read-only folder", QUICK, to_file("/dev/null"), 1, read_only="folder", earlier=b"",
-         errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n"),
-    Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=SAVED),
+         before=earlier_file, shown=(KEPT,), kept=EARLIER),
+    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only="file", before=earlier_file, kept=EARLIER,
+         errors=DENIED, shown=(NOT_EXPORTED.encode(),)),
+    Case("read-only folder", QUICK, to_file("/dev/null"), 1, read_only="folder", kept=b"", errors=DENIED),
+    Case("name taken by a folder", b"\n" + QUICK_C + b"1\n" + EXPORTED + b"2\n\n", to_file("screen"), 1,
+         before=lambda folder: (folder / "Result_1.txt").mkdir(), kept=b"", left=("Result_2.txt",),
+         errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Is a directory\n",
+         shown=(b"Is a directory\n" + b"_" * 79 + b"\n" + b" " * 29 + b"<< IPv4 INFORMATIONS >>\n", SECOND_SAVED)),
+    Case("full device, then a second export", b"\n" + EXPORTED + b"1\n\n" + EXPORTED + b"2\n\n", to_file("screen"), 1,
+         before=link_to("/dev/full"), kept=b"", left=("Result_2.txt",), errors=FAILED + "No space left on device\n",
+         shown=(DEVICE_FULL, SECOND_SAVED)),
+    Case("full device, class A quick export", b"\n1\n4\n9\nY\nY\n10.0.0.1\n30\n2\n\n", to_file("screen"), 1,
+         before=link_to("/dev/full"), kept=b"", errors=FAILED + "No space left on device\n", shown=(DEVICE_FULL,)),
+    Case("full device, end of input", b"\n" + EXPORTED, to_file("screen"), 1, before=link_to("/dev/full"), kept=b"",
+         errors=FAILED + "No space left on device\n", shown=(b"\n" + DEVICE_FULL,)),
 ]
 
 
@@ -135,8 +173,8 @@ def limit_file_size(size):
 def prepare(folder, case):
     if case.full_disk and SMALL_DISK:
         mount_small_disk(folder).check_returncode()
-    if case.earlier:
-        (folder / "Result_1.txt").write_bytes(case.earlier)
+    if case.before:
+        case.before(folder)
     if case.read_only == "file":
         (folder / "Result_1.txt").chmod(0o444)
     if case.read_only:
@@ -154,6 +192,7 @@ def run_case(case, whole):
     with tempfile.TemporaryDirectory() as scratch:
         folder = Path(scratch)
         as_prepared = prepare(folder, case)
+        link = (folder / "Result_1.txt").is_symlink()  # stays one
         exported = fifo_export(folder, case.export == "fifo read") if case.export else regular_export(folder)
         out, finish = case.output(folder)
         process = subprocess.Popen([PROGRAM], cwd=folder, stdin=subprocess.PIPE, stdout=out, stderr=subprocess.PIPE,
@@ -179,15 +218,15 @@ def run_case(case, whole):
             problems.append(f"status {process.returncode}, not {case.status}")
         if process.stderr.read().decode() != case.errors:
             problems.append("standard error differs")
-        if case.earlier is not None and got != case.earlier:
-            problems.append(f"Result_1.txt of {len(got)} bytes is not the one there before")
-        if case.earlier is None and (len(got) < case.least or got and not got.endswith(b"\n") or not whole.startswith(got)):
+        if case.kept is not None and (got != case.kept or SAVED in screen):
+            problems.append(f"Result_1.txt of {len(got)} bytes is not the one there before, or told saved")
+        if case.kept is None and (len(got) < min(case.least, len(whole)) or got and not got.endswith(b"\n")
+                                  or not whole.startswith(got)):
             problems.append(f"export of {len(got)} bytes is not whole lines of the report")
-        if case.shown not in screen:
-            problems.append(f"{case.shown!r} not on the screen")
+        problems += [f"{text!r} not on the screen" for text in case.shown if text not in screen]
         left = sorted(path.name for path in folder.iterdir() if path.name not in ("Result_1.txt", "screen"))
-        if left:
-            problems.append(f"left {left}")
+        if left != list(case.left) or link != (folder / "Result_1.txt").is_symlink():
+            problems.append(f"left {left}, Result_1.txt a link: {(folder / 'Result_1.txt').is_symlink()}")
         failures.extend(f"{case.name}: {problem}" for problem in problems)
         if case.full_disk and SMALL_DISK:
             subprocess.run(["umount", folder], check=True)
