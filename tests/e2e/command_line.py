@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""command_line.py -- --help, --version and refused arguments: status, both streams, and a terminal left alone.
-
-Usage: command_line.py PATH/subnetter VERSION
-Each run has a terminal (a pseudo-terminal) as standard input and output unless
-its standard output is captured, and standard error on a pipe. A program that
-ignored its arguments would wait on that terminal for the splash key, resize
-it and colour it.
-"""
+# command_line.py -- --help, --version and refused arguments: status, both streams, and a terminal left alone.
+#
+# Usage: command_line.py PATH/subnetter VERSION
+# Each run has a terminal (a pseudo-terminal) as standard input and output unless
+# its standard output is captured, and standard error on a pipe. A program that
+# ignored its arguments would wait on that terminal for the splash key, resize
+# it and colour it.
 import os
 import pty
 import select
@@ -30,9 +29,9 @@ ROWS = [
 ]
 
 
+# Runs the program; returns status, standard output (or what reached the terminal), standard error,
+# and the terminal's settings and size before and after.
 def run_on_terminal(arguments, capture_output):
-    """Runs the program; returns status, standard output (or what reached the terminal), standard error,
-    and the terminal's settings and size before and after."""
     master, slave = pty.openpty()
     try:
         before = (termios.tcgetattr(slave), termios.tcgetwinsize(slave))
@@ -50,8 +49,8 @@ def run_on_terminal(arguments, capture_output):
         os.close(slave)
 
 
+# The help: the usage line, that it is interactive, a scripted session, and the manual.
 def is_help(text):
-    """The help: the usage line, that it is interactive, a scripted session, and the manual."""
     return (text.startswith(USAGE) and "interactive" in text and "| subnetter" in text
             and text.endswith("The manual: man subnetter\n"))
 

@@ -13,24 +13,17 @@
 
 namespace {
 
-// The cases of a table of lines "@ header" each followed by its text.
-std::vector<std::pair<std::string, std::string>> headed_texts(const std::string& table)
-{
-    std::vector<std::pair<std::string, std::string>> cases;
-    for (std::size_t at = table.find("@ "); at != std::string::npos;) {
-        const std::size_t text = table.find('\n', at) + 1;
-        const std::size_t next = table.find("\n@ ", text);
-        cases.emplace_back(table.substr(at + 2, text - at - 3), table.substr(text, next == std::string::npos ? next : next + 1 - text));
-        at = next == std::string::npos ? next : next + 1;
-    }
-    return cases;
-}
-
 // address_lines.txt, written out by hand: each case is a line "@ standard PREFIX SUBNETS NUMBER NETWORK" or
 // "@ vlsm PREFIX NETWORK", then the text put for it: the standard mode's section, or a VLSM subnet's address lines.
 TEST(AddressLines, SectionsAtTheEdgesOfThePlan)
 {
-    const auto cases = headed_texts(read_test_data("report/address_lines.txt"));
+    std::vector<std::pair<std::string, std::string>> cases; // header, text
+    for (const std::string& line : lines_of("report/address_lines.txt")) {
+        if (line.starts_with("@ "))
+            cases.emplace_back(line.substr(2), "");
+        else
+            cases.back().second += line + '\n';
+    }
     EXPECT_GE(cases.size(), 9u);
     for (const auto& [header, expected] : cases) {
         SCOPED_TRACE(header);

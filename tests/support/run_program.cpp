@@ -20,25 +20,30 @@ constexpr rlim_t MOST_OUTPUT_BYTES = rlim_t { 64 } << 20;
 // is all there from the start, and nothing is left in the program's folder.
 using UnnamedFile = std::unique_ptr<std::FILE, decltype([](std::FILE* file) { std::fclose(file); })>;
 
+// A fresh empty folder under the system's temporary folder, removed by the destructor.
+struct TemporaryFolder {
+    TemporaryFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "subnetter-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        path = pattern;
+    }
+    ~TemporaryFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    std::filesystem::path path;
+};
+
 }
 
-TemporaryFolder::TemporaryFolder()
+ProgramRun run_subnetter(std::string_view input, int seconds)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "subnetter-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    path = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    std::error_code ignored;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
-    std::filesystem::remove_all(path, ignored);
-}
-
-ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds)
-{
+    const TemporaryFolder folder;
     const UnnamedFile in { std::tmpfile() }, out { std::tmpfile() };
     if (!in || !out)
         throw std::runtime_error("tmpfile failed");
@@ -50,7 +55,7 @@ ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& fo
         setrlimit(RLIMIT_FSIZE, &most);
         dup2(fileno(in.get()), STDIN_FILENO);
         dup2(fileno(out.get()), STDOUT_FILENO);
-        if (chdir(folder.c_str()) == 0)
+        if (chdir(folder.path.c_str()) == 0)
             execl(SUBNETTER_BINARY, "subnetter", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -70,12 +75,6 @@ ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& fo
     char chunk[65536];
     for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, out.get())) > 0;)
         run.output.append(chunk, n);
-    run.files = files_in(folder);
+    run.files = files_in(folder.path);
     return run;
-}
-
-ProgramRun run_subnetter(std::string_view input, int seconds)
-{
-    TemporaryFolder folder;
-    return run_subnetter(input, folder.path, seconds);
 }

@@ -23,18 +23,8 @@ struct ProgramRun {
     std::map<std::string, std::string> files;  // every file left in the folder, by name
 };
 
-// A fresh empty folder under the system's temporary folder, removed by the destructor.
-struct TemporaryFolder {
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    std::filesystem::path path;
-};
-
-// Starts the program in `folder` (by default a fresh temporary one) with
-// `input` on its standard input and waits at most `seconds` for it to end.
-ProgramRun run_subnetter(std::string_view input, const std::filesystem::path& folder, int seconds = 30);
+// Starts the program in a fresh temporary folder with `input` on its standard
+// input and waits at most `seconds` for it to end.
 ProgramRun run_subnetter(std::string_view input, int seconds = 30);
 
 // Contents of a file, and of one below the tests folder (expected outputs kept with the tests).
