@@ -3,7 +3,7 @@
 #include "address/subnet_addresses.h"
 #include "address/subnet_math.h"
 #include "console/console.h"
-#include "run_program.h"
+#include "test_data.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "console/key_press.h"
 #include "console/line_editor.h"
 #include "console/screen_rows.h"
-#include "run_program.h"
+#include "test_data.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "dialogs/mask_entry.h"
 #include "dialogs/prefix_derivation.h"
 #include "calculation.h"
-#include "run_program.h"
+#include "test_data.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,8 +1,15 @@
-subnetter_add_test(e2e_tests e2e/sessions_test.cpp)
-
-# Runs the program with POSIX pipes, FIFOs, signals and limits, so not in a cross build.
+# Runs the program with POSIX pipes, FIFOs, signals and limits, so not in a cross build; there the recorded
+# sessions are replayed by windows/run_sessions.sh instead.
 if(NOT (CMAKE_CROSSCOMPILING OR WIN32))
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  # The random sessions in four tests, which run side by side.
+  foreach(part sessions cut "random 0" "random 6" "random 12" "random 18")
+    separate_arguments(arguments UNIX_COMMAND "${part}")
+    string(REPLACE " " "_" name "${part}")
+    add_test(NAME e2e.replay.${name} COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/replay.py
+             $<TARGET_FILE:subnetter> ${arguments})
+    set_tests_properties(e2e.replay.${name} PROPERTIES TIMEOUT 600)
+  endforeach()
   add_test(NAME e2e.ways_out COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/ways_out.py $<TARGET_FILE:subnetter>)
   add_test(NAME e2e.standard_descriptors
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/standard_descriptors.sh $<TARGET_FILE:subnetter>)

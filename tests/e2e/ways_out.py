@@ -102,12 +102,15 @@ def link_into_folder(with_file):
     return make
 
 
+SCREEN = to_file("screen")
+
+
 @dataclass
 class Case:
     name: str
     answers: bytes
-    output: object  # makes (descriptor, what to do once the program has ended) in the folder
     status: int  # the exit status, or minus the signal that ended the program
+    output: object = SCREEN  # makes (descriptor, what to do once the program has ended) in the folder
     sent: int = 0  # the signal sent after a second
     export: str = ""  # "fifo" without reader, "fifo read" by a reader that takes nothing; else a regular file
     ignore_pipe: bool = False
@@ -126,42 +129,38 @@ LIMIT = 2000 * 1024
 FAILED = "subnetter: " + NOT_SAVED
 DENIED = f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Permission denied\n"
 DEVICE_FULL, WHOLE = NOT_SAVED.encode() + b"No space left on device\n", 1 << 40  # least: the whole report
+ON_FULL_DEVICE = {"before": link_to("/dev/full"), "kept": b"", "errors": "subnetter: " + DEVICE_FULL.decode()}
 CASES = [
-    Case("SIGTERM, output a full pipe", LISTED, stalled_pipe, -signal.SIGTERM, sent=signal.SIGTERM),
-    Case("SIGINT, output a full pipe", LISTED, stalled_pipe, -signal.SIGINT, sent=signal.SIGINT),
-    Case("SIGTERM, export a FIFO without reader", QUICK, to_file("screen"), -signal.SIGTERM, sent=signal.SIGTERM,
-         export="fifo", least=0),
-    Case("SIGINT, export a FIFO nobody reads", QUICK, to_file("screen"), -signal.SIGINT, sent=signal.SIGINT,
-         export="fifo read"),
-    Case("reader gone, SIGPIPE at its default", LISTED, head_pipe(3000000), -signal.SIGPIPE, least=1000000),
-    Case("reader gone, SIGPIPE ignored", LISTED, head_pipe(3000000), 1, ignore_pipe=True,
+    Case("SIGTERM, output a full pipe", LISTED, -signal.SIGTERM, stalled_pipe, sent=signal.SIGTERM),
+    Case("SIGINT, output a full pipe", LISTED, -signal.SIGINT, stalled_pipe, sent=signal.SIGINT),
+    Case("SIGTERM, export a FIFO without reader", QUICK, -signal.SIGTERM, sent=signal.SIGTERM, export="fifo", least=0),
+    Case("SIGINT, export a FIFO nobody reads", QUICK, -signal.SIGINT, sent=signal.SIGINT, export="fifo read"),
+    Case("reader gone, SIGPIPE at its default", LISTED, -signal.SIGPIPE, head_pipe(3000000), least=1000000),
+    Case("reader gone, SIGPIPE ignored", LISTED, 1, head_pipe(3000000), ignore_pipe=True,
          errors=REFUSED + "Broken pipe\n", least=1000000),
-    Case("full device", LISTED, to_file("/dev/full"), 1, errors=REFUSED + "No space left on device\n", least=0),
-    Case("end of input in the listing", LISTED[:-20000], to_file("screen"), 0, shown=(SAVED,)),
-    Case("earlier file replaced", QUICK, to_file("screen"), 0, before=earlier_file, least=WHOLE, shown=(SAVED,)),
-    Case("link to a file", QUICK, to_file("screen"), 0, before=link_into_folder(True), least=WHOLE, left=("kept",)),
-    Case("dangling link", QUICK, to_file("screen"), 0, before=link_into_folder(False), least=WHOLE, left=("kept",)),
+    Case("full device", LISTED, 1, to_file("/dev/full"), errors=REFUSED + "No space left on device\n", least=0),
+    Case("end of input in the listing", LISTED[:-20000], 0, shown=(SAVED,)),
+    Case("earlier file replaced", QUICK, 0, before=earlier_file, least=WHOLE, shown=(SAVED,)),
+    Case("link to a file", QUICK, 0, before=link_into_folder(True), least=WHOLE, left=("kept",)),
+    Case("dangling link", QUICK, 0, before=link_into_folder(False), least=WHOLE, left=("kept",)),
     # Failed saves: the run goes on, and its status and standard error tell a script what the screen says.
-    Case("file size limit", QUICK, to_file("screen"), 1, size_limit=LIMIT, errors=FAILED + "File too large\n",
-         shown=(NOT_SAVED.encode() + b"File too large\n\n",), kept=b""),
-    Case("full disk, > /dev/null", QUICK, to_file("/dev/null"), 1, full_disk=True, errors=FAILED + FULL + "\n",
-         kept=b""),
-    Case("full disk, earlier file", QUICK, to_file("screen"), 1, full_disk=True, errors=FAILED + FULL + "\n",
-         before=earlier_file, shown=(KEPT,), kept=EARLIER),
-    Case("read-only earlier file", QUICK, to_file("screen"), 1, read_only="file", before=earlier_file, kept=EARLIER,
-         errors=DENIED, shown=(NOT_EXPORTED.encode(),)),
-    Case("read-only folder", QUICK, to_file("/dev/null"), 1, read_only="folder", kept=b"", errors=DENIED),
-    Case("name taken by a folder", b"\n" + QUICK_C + b"1\n" + EXPORTED + b"2\n\n", to_file("screen"), 1,
+    Case("file size limit", QUICK, 1, size_limit=LIMIT, errors=FAILED + "File too large\n", kept=b"",
+         shown=(NOT_SAVED.encode() + b"File too large\n\n",)),
+    Case("full disk, > /dev/null", QUICK, 1, to_file("/dev/null"), full_disk=True, errors=FAILED + FULL + "\n", kept=b""),
+    Case("full disk, earlier file", QUICK, 1, full_disk=True, errors=FAILED + FULL + "\n", before=earlier_file,
+         shown=(KEPT,), kept=EARLIER),
+    Case("read-only earlier file", QUICK, 1, read_only="file", before=earlier_file, kept=EARLIER, errors=DENIED,
+         shown=(NOT_EXPORTED.encode(),)),
+    Case("read-only folder", QUICK, 1, to_file("/dev/null"), read_only="folder", kept=b"", errors=DENIED),
+    Case("name taken by a folder", b"\n" + QUICK_C + b"1\n" + EXPORTED + b"2\n\n", 1,
          before=lambda folder: (folder / "Result_1.txt").mkdir(), kept=b"", left=("Result_2.txt",),
          errors=f"subnetter: {NOT_EXPORTED} 'Result_1.txt': Is a directory\n",
          shown=(b"Is a directory\n" + b"_" * 79 + b"\n" + b" " * 29 + b"<< IPv4 INFORMATIONS >>\n", SECOND_SAVED)),
-    Case("full device, then a second export", b"\n" + EXPORTED + b"1\n\n" + EXPORTED + b"2\n\n", to_file("screen"), 1,
-         before=link_to("/dev/full"), kept=b"", left=("Result_2.txt",), errors=FAILED + "No space left on device\n",
-         shown=(DEVICE_FULL, SECOND_SAVED)),
-    Case("full device, class A quick export", b"\n1\n4\n9\nY\nY\n10.0.0.1\n30\n2\n\n", to_file("screen"), 1,
-         before=link_to("/dev/full"), kept=b"", errors=FAILED + "No space left on device\n", shown=(DEVICE_FULL,)),
-    Case("full device, end of input", b"\n" + EXPORTED, to_file("screen"), 1, before=link_to("/dev/full"), kept=b"",
-         errors=FAILED + "No space left on device\n", shown=(b"\n" + DEVICE_FULL,)),
+    Case("full device, then a second export", b"\n" + EXPORTED + b"1\n\n" + EXPORTED + b"2\n\n", 1,
+         left=("Result_2.txt",), shown=(DEVICE_FULL, SECOND_SAVED), **ON_FULL_DEVICE),
+    Case("full device, class A quick export", b"\n1\n4\n9\nY\nY\n10.0.0.1\n30\n2\n\n", 1, shown=(DEVICE_FULL,),
+         **ON_FULL_DEVICE),
+    Case("full device, end of input", b"\n" + EXPORTED, 1, shown=(b"\n" + DEVICE_FULL,), **ON_FULL_DEVICE),
 ]
 
 

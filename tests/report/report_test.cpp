@@ -3,7 +3,7 @@
 #include "report/address_lines.h"
 #include "report/export_target.h"
 #include "report/export_target_platform.h"
-#include "run_program.h"
+#include "test_data.h"
 
 #include <gtest/gtest.h>
 

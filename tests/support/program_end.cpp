@@ -1,7 +1,7 @@
 // program_end.cpp -- linked into every test program: where the program's code
 // would end the process, it throws ProgramEnded instead.
 #include "console/console.h"
-#include "run_program.h"
+#include "test_data.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // test_data.cpp -- reads expected outputs and case tables kept with the tests, on every platform.
-#include "run_program.h"
+#include "test_data.h"
 
 #include <algorithm>
 #include <fstream>
@@ -17,15 +17,6 @@ std::string read_file(const fs::path& path)
 std::string read_test_data(const std::string& relative_path)
 {
     return read_file(fs::path(SUBNETTER_TEST_DATA) / relative_path);
-}
-
-std::map<std::string, std::string> files_in(const fs::path& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.is_regular_file() && !entry.is_symlink())
-            files[entry.path().filename().string()] = read_file(entry.path());
-    return files;
 }
 
 std::string with_enters(std::string text)
@@ -51,15 +42,4 @@ void for_each_case(const std::string& table, const std::function<void(std::istri
         std::istringstream row(line);
         check(row);
     }
-}
-
-std::vector<std::string> session_folders()
-{
-    std::vector<std::string> folders;
-    for (const char* kept_in : { "e2e/sessions", "dialogs/sessions" })
-        for (const auto& entry : fs::directory_iterator(fs::path(SUBNETTER_TEST_DATA) / kept_in))
-            if (entry.is_directory())
-                folders.push_back(fs::relative(entry.path(), SUBNETTER_TEST_DATA).generic_string());
-    std::sort(folders.begin(), folders.end());
-    return folders;
 }

@@ -1,1 +1,0 @@
-subnetter_add_test(hostile_sessions_test hostile/hostile_sessions_test.cpp)
