@@ -93,12 +93,15 @@ def link_to(target):
     return lambda folder: (folder / "Result_1.txt").symlink_to(target)
 
 
+# Result_1.txt a link to kept/report.txt, an earlier file; or, dangling, a link to a link in kept/ to report.txt there.
 def link_into_folder(with_file):
     def make(folder):
         (folder / "kept").mkdir()
         if with_file:
             (folder / "kept" / "report.txt").write_bytes(EARLIER)
-        link_to("kept/report.txt")(folder)
+        else:
+            (folder / "kept" / "next.txt").symlink_to("report.txt")
+        link_to("kept/report.txt" if with_file else "kept/next.txt")(folder)
     return make
 
 
