@@ -13,7 +13,7 @@
 
 namespace {
 
-// address_lines.txt, written out by hand: each case is a line "@ standard PREFIX SUBNETS NUMBER NETWORK" or
+// address_lines.txt, worked out apart from the program: each case is a line "@ standard PREFIX SUBNETS NUMBER NETWORK" or
 // "@ vlsm PREFIX NETWORK", then the text put for it: the standard mode's section, or a VLSM subnet's address lines.
 TEST(AddressLines, SectionsAtTheEdgesOfThePlan)
 {
