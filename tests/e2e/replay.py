@@ -4,8 +4,11 @@
 #   cut: every recorded session cut after each of its lines, and each refused answer of dialogs/refusals.txt shown
 #   with garbage after it, which is read up to the end of input and never answered by asking again on its own.
 #   random FIRST: random and malformed sessions, 125 from each of six seeds from FIRST on.
+#   exports [SEED]: random quick exports of every class, and a few chosen ones, byte for byte against the
+#   benchmark's generator, which makes the file from first principles and Python's ipaddress.
 # Cut and random sessions must all end by themselves with status 0, leaving no file but their exports.
-# Usage: replay.py PATH/subnetter sessions | cut | random FIRST
+# Usage: replay.py PATH/subnetter sessions | cut | random FIRST | exports [SEED]
+import ipaddress
 import os
 import random
 import re
@@ -29,6 +32,13 @@ MOST_OUTPUT = 64 << 20
 # export of a whole class A network, which is a matter of disk speed, not of hostile input.
 PIECES = (TESTS / "hostile/pieces.txt").read_bytes().splitlines()
 SEPARATORS = [b" ", b" ", b"\n", b"\n", b"\n\n", b"\t", b"\r\n", b"\v\f", b""]
+# Random exports: (first octets, classful prefix); at most 2**7 subnets keeps each file small.
+CLASSES = [((1, 126), 8), ((128, 191), 16), ((192, 223), 24)]
+# Where the text of a subnet changes width or carries: 9/10 and 99/100 in the last octets, 255 to 0 into the octet
+# before, prefixes 30, 26 and 22 (8 MB), and the last subnet of a class C, B and A network.
+CHOSEN = [("192.168.1.1", 30), ("172.16.0.1", 26), ("10.0.0.1", 22)]
+sys.path.insert(0, str(TESTS.parent / "bench"))
+import independent_export  # noqa: E402
 failures = []
 
 
@@ -96,8 +106,27 @@ def cut_sessions():
             failures.append(f"{answers!r}: {shown!r} not shown, or asked again")
 
 
+def random_exports(seed):
+    rng = random.Random(seed)
+    cases = []
+    for (low, high), classful in rng.choices(CLASSES, k=150):
+        address = ".".join(map(str, [rng.randint(low, high)] + [rng.randint(0, 255) for _ in range(3)]))
+        cases.append((address, rng.randint(classful, min(30, classful + 7))))
+    # Each calculation: menu, address, prefix; then 1 for the next one and a line for the saved message's pause.
+    answers = "1\n\n".join(f"1\n4\n9\nY\nY\n{address}\n{prefix}\n" for address, prefix in cases + CHOSEN)
+    status, _, files = run(f"\n{answers}2\n\n".encode(), 300)
+    failures.extend([f"status {status}"] if status != 0 else [])
+    for number, (address, prefix) in enumerate(cases + CHOSEN, 1):
+        address = ipaddress.ip_address(address)
+        expected = independent_export.head(address, prefix) + "".join(independent_export.blocks(address, prefix))
+        if files.get(f"Result_{number}.txt") != expected.encode():
+            failures.append(f"seed {seed}: {address}/{prefix} in Result_{number}.txt")
+
+
 if PART == "random":
     random_sessions(range(int(sys.argv[3]), int(sys.argv[3]) + 6))
+elif PART == "exports":
+    random_exports(int(sys.argv[3]) if len(sys.argv) > 3 else random.randrange(1 << 32))
 else:
     {"sessions": replay_sessions, "cut": cut_sessions}[PART]()
 print("\n".join(failures[:20]))

@@ -3,7 +3,7 @@
 if(NOT (CMAKE_CROSSCOMPILING OR WIN32))
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
   # The random sessions in four tests, which run side by side.
-  foreach(part sessions cut "random 0" "random 6" "random 12" "random 18")
+  foreach(part sessions cut "random 0" "random 6" "random 12" "random 18" exports)
     separate_arguments(arguments UNIX_COMMAND "${part}")
     string(REPLACE " " "_" name "${part}")
     add_test(NAME e2e.replay.${name} COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/replay.py
