@@ -42,8 +42,8 @@ import independent_export  # noqa: E402
 failures = []
 
 
+# Status (None when it ran out of time), standard output and every file left, by name.
 def run(answers, seconds=30):
-    """Status (None when it ran out of time), standard output and every file left, by name."""
     with tempfile.TemporaryDirectory() as folder:
         try:
             done = subprocess.run([PROGRAM], input=answers, stdout=subprocess.PIPE, cwd=folder, timeout=seconds,
@@ -78,7 +78,8 @@ def random_session(rng):
         if roll < 80:
             session += rng.choice(PIECES)
         elif roll < 98:
-            session += bytes(rng.randrange(256) for _ in range(1 + rng.randrange(8))).replace(b"y", b"x").replace(b"Y", b"x")
+            garbage = bytes(rng.randrange(256) for _ in range(1 + rng.randrange(8)))
+            session += garbage.replace(b"y", b"x").replace(b"Y", b"x")
         else:
             session += (b"7" if roll % 2 == 0 else b"x") * 70000  # a token spanning two refills of the reader
         session += rng.choice(SEPARATORS)
