@@ -6,6 +6,7 @@
 import os
 import pwd
 import resource
+import shutil
 import signal
 import subprocess
 import sys
@@ -38,8 +39,15 @@ def mount_small_disk(folder, size="1M"):
 with tempfile.TemporaryDirectory() as probe:
     SMALL_DISK = mount_small_disk(probe, "1k").returncode == 0 and subprocess.run(["umount", probe]).returncode == 0
 FULL = "No space left on device" if SMALL_DISK else "File too large"
-# A user who may not write a read-only file: this one, or nobody when this one is root.
-OTHER_USER = os.geteuid() != 0 or "nobody" in (entry.pw_name for entry in pwd.getpwall())
+# A user who may not write a read-only file: this one, or nobody when this one is root, who runs a copy of the
+# program in a folder open to all, as the program's own folder may be closed to others.
+AS_NOBODY = {}
+if os.geteuid() == 0 and "nobody" in (entry.pw_name for entry in pwd.getpwall()):
+    OPEN_TO_ALL = tempfile.TemporaryDirectory()
+    os.chmod(OPEN_TO_ALL.name, 0o755)
+    AS_NOBODY = {"user": "nobody", "group": pwd.getpwnam("nobody").pw_gid, "extra_groups": [],
+                 "executable": shutil.copy(PROGRAM, OPEN_TO_ALL.name)}
+OTHER_USER = os.geteuid() != 0 or AS_NOBODY
 
 
 # A pipe nobody reads: the program's writes wait once it is full.
@@ -184,7 +192,7 @@ def prepare(folder, case):
     if case.read_only:
         folder.chmod(0o777 if case.read_only == "file" else 0o555)
         if os.geteuid() == 0:
-            return {"user": "nobody", "group": pwd.getpwnam("nobody").pw_gid, "extra_groups": []}
+            return AS_NOBODY
     limit = case.size_limit or (LIMIT if case.full_disk and not SMALL_DISK else 0)
     return {"preexec_fn": limit_file_size(limit) if limit else None}
 
