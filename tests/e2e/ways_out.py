@@ -101,7 +101,8 @@ def link_to(target):
     return lambda folder: (folder / "Result_1.txt").symlink_to(target)
 
 
-# Result_1.txt a link to kept/report.txt, an earlier file; or, dangling, a link to a link in kept/ to report.txt there.
+# Result_1.txt a link to kept/report.txt, an earlier file; or, dangling, a chain of links: to k, a name one letter
+# long, to next.txt in kept/, to report.txt there.
 def link_into_folder(with_file):
     def make(folder):
         (folder / "kept").mkdir()
@@ -109,7 +110,8 @@ def link_into_folder(with_file):
             (folder / "kept" / "report.txt").write_bytes(EARLIER)
         else:
             (folder / "kept" / "next.txt").symlink_to("report.txt")
-        link_to("kept/report.txt" if with_file else "kept/next.txt")(folder)
+            (folder / "k").symlink_to("kept/next.txt")
+        link_to("kept/report.txt" if with_file else "k")(folder)
     return make
 
 
@@ -155,7 +157,7 @@ CASES = [
     Case("end of input in the listing", LISTED[:-20000], 0, shown=(SAVED,)),
     Case("earlier file replaced", QUICK, 0, before=earlier_file, least=WHOLE, shown=(SAVED,)),
     Case("link to a file", QUICK, 0, before=link_into_folder(True), least=WHOLE, left=("kept",)),
-    Case("dangling link", QUICK, 0, before=link_into_folder(False), least=WHOLE, left=("kept",)),
+    Case("dangling link", QUICK, 0, before=link_into_folder(False), least=WHOLE, left=("k", "kept")),
     # Failed saves: the run goes on, and its status and standard error tell a script what the screen says.
     Case("file size limit", QUICK, 1, size_limit=LIMIT, errors=FAILED + "File too large\n", kept=b"",
          shown=(NOT_SAVED.encode() + b"File too large\n\n",)),
