@@ -3,7 +3,7 @@
 # lockfile): the program for macOS on Intel and on Apple silicon, checked by
 # what `file` says of it, as nothing here can run it; then a static x86_64
 # program on musl with the unit tests, all of which run here as they are:
-# the tests, every recorded session (e2e_tests), and the ways out.
+# the tests, every recorded session (tests/e2e/replay.py), and the ways out.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 jobs=$(nproc)
@@ -33,5 +33,6 @@ must_say build-aarch64-macos/subnetter "Mach-O 64-bit arm64 executable"
 cross_build x86_64-linux-musl -DSUBNETTER_GOOGLETEST_SOURCE=/usr/src/googletest
 must_say build-x86_64-linux-musl/subnetter "static-pie linked"
 .ci/every_test_ran ctest --test-dir build-x86_64-linux-musl --label-regex emulated --output-on-failure --no-tests=error -j "$jobs" </dev/null
+python3 tests/e2e/replay.py build-x86_64-linux-musl/subnetter sessions </dev/null
 python3 tests/e2e/ways_out.py build-x86_64-linux-musl/subnetter </dev/null
 sha256sum build-x86_64-macos/subnetter build-aarch64-macos/subnetter build-x86_64-linux-musl/subnetter
