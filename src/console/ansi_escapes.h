@@ -11,13 +11,12 @@ inline constexpr char ESCAPE = '\x1b';
 inline constexpr std::string_view CSI = "\x1b[";
 
 // CUU and CUD (Cursor Up, Down): CSI n A and CSI n B, n rows, stopping at the
-// screen's edge. CUF and CUB (Cursor Forward, Back): CSI n C and CSI n D, n columns.
+// screen's edge. CUF (Cursor Forward): CSI n C, n columns.
 inline constexpr char CURSOR_UP = 'A';
 inline constexpr char CURSOR_DOWN = 'B';
 inline constexpr char CURSOR_FORWARD = 'C';
-inline constexpr char CURSOR_BACK = 'D';
 
-// CSI n and one of the four letters above.
+// CSI n and one of the three letters above.
 inline std::string cursor_move(int count, char direction)
 {
     return std::string(CSI).append(std::to_string(count)).append(1, direction);

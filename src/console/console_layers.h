@@ -67,9 +67,6 @@ void clear_terminal_screen();
 // holds, then the answer being edited.
 void repaint_screen();
 
-// Up by `up` rows (down when negative) and right by `right` columns.
-void move_cursor(int up, int right);
-
 // Puts the terminal back on every way out of the program, and takes it where
 // the program edits answers itself; then the window of 81 by 60, cleared.
 void take_console();

@@ -225,14 +225,6 @@ void erase_rows_above(int rows)
     console_write_unfollowed(ERASE_TO_SCREEN_END);
 }
 
-void move_cursor(int up, int right)
-{
-    if (up != 0)
-        console_write_unfollowed(cursor_move(std::abs(up), up > 0 ? CURSOR_UP : CURSOR_DOWN));
-    if (right != 0)
-        console_write_unfollowed(cursor_move(std::abs(right), right > 0 ? CURSOR_FORWARD : CURSOR_BACK));
-}
-
 void clear_terminal_screen()
 {
     console_write(CURSOR_HOME);

@@ -164,15 +164,6 @@ void repaint_screen()
 {
 }
 
-// A row above the top of the buffer makes the call fail, leaving the cursor put.
-void move_cursor(int up, int right)
-{
-    COORD position = screen_buffer_info().dwCursorPosition;
-    position.X = static_cast<SHORT>(position.X + right);
-    position.Y = static_cast<SHORT>(position.Y - up);
-    SetConsoleCursorPosition(output_handle(), position);
-}
-
 void clear_terminal_screen()
 {
     run_command("CLS");
