@@ -58,19 +58,13 @@ def is_help(text):
 failures = 0
 for arguments, status, output, error in ROWS:
     got_status, got_output, got_error, before, after = run_on_terminal(arguments, output is not None)
-    problems = []
-    if got_status != status:
-        problems.append(f"status {got_status}, not {status}")
-    if output == "help" and not is_help(got_output):
-        problems.append("standard output is not the help")
-    if output not in (None, "help") and got_output != output:
-        problems.append(f"standard output {got_output!r}, not {output!r}")
-    if output is None and got_output:
-        problems.append(f"the terminal received {got_output!r}")
-    if got_error != error:
-        problems.append(f"standard error {got_error!r}, not {error!r}")
-    if before != after:
-        problems.append(f"the terminal changed: {before} then {after}")
+    problems = [problem for wrong, problem in [
+        (got_status != status, f"status {got_status}, not {status}"),
+        (output == "help" and not is_help(got_output), "standard output is not the help"),
+        (output not in (None, "help") and got_output != output, f"standard output {got_output!r}, not {output!r}"),
+        (output is None and got_output, f"the terminal received {got_output!r}"),
+        (got_error != error, f"standard error {got_error!r}, not {error!r}"),
+        (before != after, f"the terminal changed: {before} then {after}")] if wrong]
     for problem in problems:
         print(f"subnetter {arguments}: {problem}")
     failures += bool(problems)
