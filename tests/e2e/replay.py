@@ -6,8 +6,10 @@
 #   random FIRST: random and malformed sessions, 125 from each of six seeds from FIRST on.
 #   exports [SEED]: random quick exports of every class, and a few chosen ones, byte for byte against the
 #   benchmark's generator, which makes the file from first principles and Python's ipaddress.
+#   descriptors: a closed standard descriptor never lends its number to the export file, and input left
+#   non-blocking is waited for, not taken for its end.
 # Cut and random sessions must all end by themselves with status 0, leaving no file but their exports.
-# Usage: replay.py PATH/subnetter sessions | cut | random FIRST | exports [SEED]
+# Usage: replay.py PATH/subnetter sessions | cut | random FIRST | exports [SEED] | descriptors
 import ipaddress
 import os
 import random
@@ -16,6 +18,7 @@ import resource
 import subprocess
 import sys
 import tempfile
+import time
 from pathlib import Path
 
 PROGRAM, PART = Path(sys.argv[1]).resolve(), sys.argv[2]
@@ -42,12 +45,19 @@ import independent_export  # noqa: E402
 failures = []
 
 
-# Status (None when it ran out of time), standard output and every file left, by name.
-def run(answers, seconds=30):
+def start(closed):
+    resource.setrlimit(resource.RLIMIT_FSIZE, (MOST_OUTPUT,) * 2)
+    for descriptor in closed:
+        os.close(descriptor)
+
+
+# Status (None when it ran out of time), standard output and every file left, by name; `closed` are the standard
+# descriptors closed for the program.
+def run(answers, seconds=30, closed=()):
     with tempfile.TemporaryDirectory() as folder:
         try:
             done = subprocess.run([PROGRAM], input=answers, stdout=subprocess.PIPE, cwd=folder, timeout=seconds,
-                                  preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (MOST_OUTPUT,) * 2))
+                                  preexec_fn=lambda: start(closed))
         except subprocess.TimeoutExpired as expired:
             return None, expired.stdout or b"", {}
         return done.returncode, done.stdout, {path.name: path.read_bytes() for path in Path(folder).iterdir()}
@@ -124,11 +134,32 @@ def random_exports(seed):
             failures.append(f"seed {seed}: {address}/{prefix} in Result_{number}.txt")
 
 
+def standard_descriptors():
+    session = TESTS / "e2e/sessions/quick_export"
+    answers, report = (session / "input.txt").read_bytes(), {"Result_1.txt": (session / "Result_1.txt").read_bytes()}
+    for what, closed, left in [("output", (1,), report), ("output and errors", (1, 2), report), ("input", (0,), {})]:
+        status, _, files = run(answers, closed=closed)
+        if (status, files) != (0, left):
+            failures.append(f"{what} closed: status {status}, left {sorted(files)} or other bytes")
+    # The answers come once the program has met the input empty.
+    reader, writer = os.pipe()
+    os.set_blocking(reader, False)
+    with tempfile.TemporaryDirectory() as folder:
+        program = subprocess.Popen([PROGRAM], stdin=reader, stdout=subprocess.DEVNULL, cwd=folder)
+        os.close(reader)
+        time.sleep(0.5)
+        os.write(writer, answers)
+        os.close(writer)
+        status = program.wait(30)
+        if (status, {path.name: path.read_bytes() for path in Path(folder).iterdir()}) != (0, report):
+            failures.append(f"input non-blocking: status {status}, Result_1.txt missing or other bytes")
+
+
 if PART == "random":
     random_sessions(range(int(sys.argv[3]), int(sys.argv[3]) + 6))
 elif PART == "exports":
     random_exports(int(sys.argv[3]) if len(sys.argv) > 3 else random.randrange(1 << 32))
 else:
-    {"sessions": replay_sessions, "cut": cut_sessions}[PART]()
+    {"sessions": replay_sessions, "cut": cut_sessions, "descriptors": standard_descriptors}[PART]()
 print("\n".join(failures[:20]))
 sys.exit(1 if failures else 0)

@@ -3,7 +3,7 @@
 if(NOT (CMAKE_CROSSCOMPILING OR WIN32))
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
   # The random sessions in four tests, which run side by side.
-  foreach(part sessions cut "random 0" "random 6" "random 12" "random 18" exports)
+  foreach(part sessions cut "random 0" "random 6" "random 12" "random 18" exports descriptors)
     separate_arguments(arguments UNIX_COMMAND "${part}")
     string(REPLACE " " "_" name "${part}")
     add_test(NAME e2e.replay.${name} COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/replay.py
@@ -11,8 +11,6 @@ if(NOT (CMAKE_CROSSCOMPILING OR WIN32))
     set_tests_properties(e2e.replay.${name} PROPERTIES TIMEOUT 600)
   endforeach()
   add_test(NAME e2e.ways_out COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/ways_out.py $<TARGET_FILE:subnetter>)
-  add_test(NAME e2e.standard_descriptors
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/standard_descriptors.sh $<TARGET_FILE:subnetter>)
   add_test(NAME e2e.command_line
     COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/command_line.py $<TARGET_FILE:subnetter> ${PROJECT_VERSION})
 endif()
