@@ -73,6 +73,9 @@ for arguments, status, output, error in ROWS:
 # one is the null device.
 for argument, redirection, status, error in [("--help", "> /dev/full", 1, "No space left on device"),
                                              ("--version", ">&-", 0, "")]:
+    if "/dev/full" in redirection and not os.path.exists("/dev/full"):
+        print(f"subnetter {argument} {redirection}: skipped, as this system has no /dev/full")
+        continue
     run = subprocess.run(["sh", "-c", f'exec "$0" {argument} {redirection}', PROGRAM], stderr=subprocess.PIPE, timeout=10)
     expected = error and f"subnetter: writing to standard output failed: {error}\n"
     if (run.returncode, run.stderr.decode()) != (status, expected):

@@ -203,6 +203,9 @@ def run_case(case, whole):
     if case.read_only and not OTHER_USER:
         print(f"{case.name}: skipped, as root with no user nobody to run as")
         return
+    if case.name.startswith("full device") and not os.path.exists("/dev/full"):
+        print(f"{case.name}: skipped, as this system has no /dev/full")
+        return
     with tempfile.TemporaryDirectory() as scratch:
         folder = Path(scratch)
         as_prepared = prepare(folder, case)
