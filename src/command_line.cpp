@@ -1,9 +1,10 @@
 // command_line.cpp -- --help, --version and the usage line for any other argument.
 #include "command_line.h"
 
+#include "console/console.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -48,7 +49,7 @@ int answer(std::string_view text)
     print(stdout, text);
     if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
         return 0;
-    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(errno != 0 ? errno : EIO));
+    tell_output_refused(errno != 0 ? errno : EIO);
     return 1;
 }
 

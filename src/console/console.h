@@ -51,6 +51,10 @@ int save_on_way_out();
 // wrote could not be saved.
 [[noreturn]] void end_program();
 
+// Tells on standard error, for a script that reads no screen, that standard
+// output refused the program's text, and why.
+void tell_output_refused(int error);
+
 // Called by end_program with the status just before the process exits. A test
 // that runs the program's code in its own process sets one that throws, so
 // that the end of its input or "Error!!!" comes back to it as an exception.

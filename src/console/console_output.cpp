@@ -60,7 +60,7 @@ void give_up_on_output(int error)
         return;
     if (refusal_acting != nullptr)
         refusal_acting(error);
-    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
+    tell_output_refused(error);
     save_on_way_out();
     std::exit(1);
 }
@@ -177,6 +177,11 @@ void end_program()
     if (program_end != nullptr)
         program_end(status);
     std::exit(status);
+}
+
+void tell_output_refused(int error)
+{
+    std::fprintf(stderr, "subnetter: writing to standard output failed: %s\n", std::strerror(error));
 }
 
 void set_program_end(void (*before_exit)(int status))
